@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class ClickableLabel;
+class QLabel;
+
+// The main menu: six work areas, information, help, credits, web site and exit.
+class TfrmAvvio : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Area { Anagrafica, Tessere, Libri, DVD, Prestiti, Catalogo };
+
+    explicit TfrmAvvio(QWidget* parent = nullptr);
+
+    // An area whose screen is not there yet shows its picture and button greyed and inert.
+    void setAreaEnabled(Area area, bool enabled);
+
+    ClickableLabel* imgAnagrafica;
+    ClickableLabel* btnAnagrafica;
+    ClickableLabel* imgTessere;
+    ClickableLabel* btnTessere;
+    ClickableLabel* imgLibri;
+    ClickableLabel* btnLibri;
+    ClickableLabel* imgDVD;
+    ClickableLabel* btnDVD;
+    ClickableLabel* imgPrestiti;
+    ClickableLabel* btnCarico;
+    ClickableLabel* imgCatalogo;
+    ClickableLabel* btnScarico;
+    ClickableLabel* imgInfo;
+    ClickableLabel* imgGuida;
+    ClickableLabel* imgCopyright;
+    ClickableLabel* icoSito;
+    ClickableLabel* imgEsci;
+    QLabel* icoTitolo;
+    QLabel* icoSottotitolo;
+    QLabel* icoIcona;
+    QLabel* icoVersione;
+
+signals:
+    void areaChosen(TfrmAvvio::Area area);
+    // imgEsci, or the window closed: the program ends at once.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void imgInfoClick();
+    void imgGuidaClick();
+    void imgCopyrightClick();
+    void icoSitoClick();
+};

@@ -1,0 +1,78 @@
+#include "TfrmInfo.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Maker.h"
+#include "TMisc.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral(" Informazioni su Lettoria 3.0");
+const QString kSubject = QStringLiteral("Software Lettoria 3.0");
+const QString kBody = QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
+const QString kAbout = QStringLiteral(
+    "<p style='font-size:12pt'><b>Lettoria 3.0</b></p>"
+    "<p>Il programma per la biblioteca pubblica, scolastica o privata: catalogo di libri e DVD, "
+    "archivio degli utenti con foto e controllo dei codici, stampa delle tessere, registro dei "
+    "prestiti e delle restituzioni, riepiloghi, grafici ed esportazioni in foglio elettronico.</p>"
+    "<p>Tutti gli archivi sono nella cartella del programma: copiando la cartella si copiano "
+    "tutti i dati.</p>"
+    "<p>Per informazioni e assistenza scrivere all'indirizzo qui sotto.</p>");
+
+} // namespace
+
+TfrmInfo::TfrmInfo(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(kCaption);
+    setFixedSize(473, 579);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(Artwork::logo(QSize(360, 104)));
+    imgLogo->setAlignment(Qt::AlignCenter);
+
+    imgInfo = new QLabel(kAbout, this);
+    imgInfo->setObjectName(QStringLiteral("imgInfo"));
+    imgInfo->setWordWrap(true);
+    imgInfo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    imgInfo->setFont(QFont(QStringLiteral("Verdana"), 10));
+    imgInfo->setStyleSheet(QStringLiteral(
+        "QLabel { background: #f3f7fb; border: 1px solid #c9d8e8; border-radius: 8px; padding: 12px; "
+        "color: #1f3a5f; }"));
+
+    lnkWeb = new LinkLabel(Artwork::icon(Artwork::Symbol::Mail, 32), Maker::kMail,
+                           QFont(QStringLiteral("Tahoma"), 12), this);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgEmail"));
+    connect(lnkWeb, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);
+
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setMinimumSize(110, 32);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(14);
+    layout->addWidget(imgLogo);
+    layout->addWidget(imgInfo, 1);
+    layout->addWidget(lnkWeb);
+    layout->addWidget(btnChiudi, 0, Qt::AlignHCenter);
+}
+
+QString TfrmInfo::mailCommand()
+{
+    return QStringLiteral("mailto:") + Maker::kMail + QStringLiteral("?subject=") + kSubject
+        + QStringLiteral("&body=") + kBody;
+}
+
+void TfrmInfo::lnkWebClick()
+{
+    TMisc::Open(QLatin1Char('"') + mailCommand() + QLatin1Char('"'));
+}

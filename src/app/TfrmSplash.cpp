@@ -1,0 +1,53 @@
+#include "TfrmSplash.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Maker.h"
+#include "TMisc.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCaption = QStringLiteral(" Lettoria 3.0");
+
+} // namespace
+
+TfrmSplash::TfrmSplash(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(kCaption);
+    setFixedSize(661, 467);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(Artwork::credits(QSize(621, 340)));
+    imgLogo->setAlignment(Qt::AlignCenter);
+
+    lnkWeb = new LinkLabel(Artwork::icon(Artwork::Symbol::Web, 28), Maker::kWebText,
+                           QFont(QStringLiteral("Tahoma"), 12), this);
+    lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
+    lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgWeb"));
+    connect(lnkWeb, &LinkLabel::clicked, this,
+            [] { TMisc::Open(QLatin1Char('"') + Maker::kWebAddress + QLatin1Char('"')); });
+
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setMinimumSize(110, 32);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lnkWeb, 1);
+    buttons->addWidget(btnChiudi);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->addWidget(imgLogo, 1);
+    layout->addLayout(buttons);
+
+    if (owner)
+        move(owner->window()->geometry().center() - rect().center());
+}

@@ -1,0 +1,117 @@
+#include "IniFile.h"
+
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace {
+
+// The file's lines; an empty list for a missing file, nothing for an unreadable one.
+std::optional<QStringList> readLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QStringList();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    QString text = Windows1252::decode(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The section name of a "[Section]" line, or nothing for any other line.
+std::optional<QString> sectionOf(const QString& line)
+{
+    const QString t = line.trimmed();
+    if (t.size() >= 2 && t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']')))
+        return t.mid(1, t.size() - 2).trimmed();
+    return std::nullopt;
+}
+
+bool isKeyLine(const QString& line, const QString& key)
+{
+    const int eq = int(line.indexOf(QLatin1Char('=')));
+    return eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+IniFile::IniFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+std::optional<QString> IniFile::read(const QString& section, const QString& key) const
+{
+    const auto lines = readLines(m_path);
+    if (!lines)
+        return std::nullopt;
+    bool inSection = false;
+    for (const QString& line : *lines) {
+        if (const auto name = sectionOf(line)) {
+            inSection = name->compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (inSection && isKeyLine(line, key))
+            return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+    }
+    return QString();
+}
+
+bool IniFile::write(const QString& section, const QString& key, const QString& value) const
+{
+    auto lines = readLines(m_path);
+    if (!lines)
+        return false;
+
+    const QString entry = key + QLatin1Char('=') + value;
+    int sectionStart = -1;
+    int insertAt = -1;
+    bool done = false;
+    for (int i = 0; i < lines->size() && !done; ++i) {
+        const QString& line = lines->at(i);
+        if (const auto name = sectionOf(line)) {
+            if (sectionStart >= 0)
+                break;
+            if (name->compare(section, Qt::CaseInsensitive) == 0) {
+                sectionStart = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (sectionStart < 0)
+            continue;
+        if (isKeyLine(line, key)) {
+            (*lines)[i] = entry;
+            done = true;
+        } else if (!line.trimmed().isEmpty()) {
+            insertAt = i + 1;
+        }
+    }
+    if (!done) {
+        if (sectionStart >= 0) {
+            lines->insert(insertAt, entry);
+        } else {
+            lines->append(QLatin1Char('[') + section + QLatin1Char(']'));
+            lines->append(entry);
+        }
+    }
+
+    QSaveFile file(m_path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = Windows1252::encode(lines->join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}

@@ -1,0 +1,53 @@
+#include "Modal.h"
+
+#include <QDialog>
+#include <QHash>
+
+namespace {
+
+bool g_testing = false;
+QHash<QString, Modal::Driver> g_drivers;
+QStringList g_opened;
+
+} // namespace
+
+int Modal::exec(QDialog& dialog)
+{
+    if (!g_testing)
+        return dialog.exec();
+
+    g_opened.append(dialog.objectName());
+    dialog.setResult(QDialog::Rejected);
+    const auto driver = g_drivers.value(dialog.objectName());
+    if (!driver)
+        return QDialog::Rejected;
+    dialog.show();
+    driver(dialog);
+    const int result = dialog.result();
+    dialog.hide();
+    return result;
+}
+
+void Modal::startTesting()
+{
+    g_testing = true;
+    g_drivers.clear();
+    g_opened.clear();
+}
+
+void Modal::stopTesting()
+{
+    g_testing = false;
+    g_drivers.clear();
+    g_opened.clear();
+}
+
+void Modal::setDriver(const QString& objectName, Driver driver)
+{
+    g_drivers.insert(objectName, std::move(driver));
+}
+
+const QStringList& Modal::opened()
+{
+    return g_opened;
+}

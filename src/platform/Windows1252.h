@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The ANSI code page of the Italian systems the archives come from. One byte per character both
+// ways; a character the code page cannot hold is written as '?'.
+namespace Windows1252 {
+
+QString decode(const char* bytes, int length);
+inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), int(bytes.size())); }
+
+QByteArray encode(const QString& text);
+
+// The byte a character becomes, or '?' when the code page has no such character.
+char encodeChar(char16_t c);
+
+} // namespace Windows1252

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The loan register of one calendar year: the file "<yyyy>.bib" of the program folder. Every
+// operation opens (creating) the file, works and closes it; an empty result or false means the
+// register could not be reached.
+namespace LoanRegister {
+
+struct NumberedLoan
+{
+    int number;   // record number, from 1
+    TSchedaPrestito loan;
+};
+
+QString path(int year);
+
+std::optional<int> append(int year, const TSchedaPrestito& loan);
+std::optional<std::vector<NumberedLoan>> readAll(int year);
+// The open loans whose trimmed card number equals the trimmed one given, case included.
+std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& cardNumber);
+bool rewrite(int year, int number, const TSchedaPrestito& loan);
+
+} // namespace LoanRegister

@@ -1,0 +1,60 @@
+#include "Rules.h"
+
+#include "Dates.h"
+#include "ProgramFolder.h"
+#include "ShortString.h"
+
+namespace Rules {
+
+const QString kBookAvailable = QStringLiteral("Libro disponibile per il prestito");
+const QString kDvdAvailable = QStringLiteral("DVD disponibile per il prestito");
+const QString kLentPrefix = QStringLiteral("Tessera n. ");
+
+bool isCancelled(const QString& annullata)
+{
+    return ShortString::trimmed(annullata) != ShortString::kNo;
+}
+
+bool isLent(const QString& scadenza)
+{
+    return !ShortString::trimmed(scadenza).isEmpty();
+}
+
+bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day)
+{
+    if (isCancelled(member))
+        return false;
+    const QDate expiry = Dates::parse(member.DataScade);
+    if (!expiry.isValid())
+        return false;
+    // The card screen takes digits only; anything else counts as no notice.
+    bool ok = false;
+    const int notice = ShortString::trimmed(member.Preavviso).toInt(&ok);
+    return expiry.addDays(ok && notice > 0 ? -notice : 0) <= day;
+}
+
+QString memberPhotoPath(int recordNumber)
+{
+    return ProgramFolder::file(QString::number(recordNumber) + QStringLiteral(".jpg"));
+}
+
+QString memberListLine(const TSchedaTesserato& member)
+{
+    using ShortString::pad;
+    return pad(member.Tesserato, 30) + QStringLiteral("  Tessera n. ") + pad(member.NumTessera, 20)
+        + QStringLiteral("  Scad. ") + pad(member.DataScade, 10) + QStringLiteral("  Tel. ")
+        + pad(member.Recapito, 12) + QStringLiteral("  ") + ShortString::trimmed(member.Note);
+}
+
+bool isOpenLoan(const TSchedaPrestito& loan)
+{
+    return ShortString::trimmed(loan.DataRes).isEmpty();
+}
+
+bool isOverdueLoan(const TSchedaPrestito& loan, const QDate& today)
+{
+    const QDate due = Dates::parse(loan.DataSca);
+    return isOpenLoan(loan) && due.isValid() && today > due;
+}
+
+} // namespace Rules

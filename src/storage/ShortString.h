@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The text field of every record: one length byte, then as many Windows-1252 characters as the
+// field holds.
+namespace ShortString {
+
+// The text without the blanks and control characters (every code up to 32) at either end.
+QString trimmed(const QString& text);
+
+// Writes the trimmed text into a field of the given capacity (capacity + 1 bytes): the length,
+// the characters cut to the capacity, zeros after them.
+void store(const QString& text, char* field, int capacity);
+
+// Reads a field back, trimmed. A length byte above the capacity (a damaged file) reads as the
+// capacity.
+QString load(const char* field, int capacity);
+
+// A column of exactly width characters: the trimmed text followed by blanks, cut to width.
+QString pad(const QString& text, int width);
+
+// The "Sì" and "No" of the two-state flags.
+extern const QString kYes;
+extern const QString kNo;
+
+} // namespace ShortString

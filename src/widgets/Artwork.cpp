@@ -1,0 +1,270 @@
+#include "Artwork.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidget>
+
+namespace {
+
+const QColor kSteelBlue(0x46, 0x82, 0xB4);
+const QColor kInk(0x1F, 0x3A, 0x5F);
+
+QPixmap blank(const QSize& size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// The symbol drawn in white inside the square r.
+void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QColor& ink)
+{
+    const qreal u = r.width() / 10.0;
+    const QPointF c = r.center();
+    QPen pen(ink, u * 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QFont f(QStringLiteral("Liberation Serif"));
+
+    switch (symbol) {
+    case Artwork::Symbol::Member:
+        p.setBrush(ink);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(c.x(), r.top() + 3 * u), 1.9 * u, 1.9 * u);
+        p.drawChord(QRectF(c.x() - 3.6 * u, r.top() + 5.4 * u, 7.2 * u, 7.2 * u), 0, 180 * 16);
+        break;
+    case Artwork::Symbol::Card: {
+        const QRectF card(r.left() + 0.5 * u, r.top() + 2 * u, 9 * u, 6 * u);
+        p.drawRoundedRect(card, u * 0.8, u * 0.8);
+        p.setBrush(ink);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(card.left() + 2.4 * u, card.top() + 2.2 * u), 1.0 * u, 1.0 * u);
+        p.drawChord(QRectF(card.left() + 0.8 * u, card.top() + 3.2 * u, 3.2 * u, 3.2 * u), 0, 180 * 16);
+        p.setPen(pen);
+        for (int i = 0; i < 3; ++i)
+            p.drawLine(QPointF(card.left() + 5 * u, card.top() + (1.6 + 1.4 * i) * u),
+                       QPointF(card.right() - 1 * u, card.top() + (1.6 + 1.4 * i) * u));
+        break;
+    }
+    case Artwork::Symbol::Book: {
+        QPainterPath left;
+        left.moveTo(c.x(), r.top() + 2.5 * u);
+        left.cubicTo(c.x() - 1.5 * u, r.top() + 1.5 * u, r.left() + 1.5 * u, r.top() + 1.5 * u,
+                     r.left() + 0.5 * u, r.top() + 2.2 * u);
+        left.lineTo(r.left() + 0.5 * u, r.top() + 8.5 * u);
+        left.cubicTo(r.left() + 1.5 * u, r.top() + 7.8 * u, c.x() - 1.5 * u, r.top() + 7.8 * u,
+                     c.x(), r.top() + 8.8 * u);
+        left.closeSubpath();
+        QTransform mirror;
+        mirror.translate(2 * c.x(), 0);
+        mirror.scale(-1, 1);
+        p.drawPath(left);
+        p.drawPath(mirror.map(left));
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = r.top() + (3.6 + 1.3 * i) * u;
+            p.drawLine(QPointF(r.left() + 1.8 * u, y), QPointF(c.x() - 1.2 * u, y + 0.2 * u));
+            p.drawLine(QPointF(r.right() - 1.8 * u, y), QPointF(c.x() + 1.2 * u, y + 0.2 * u));
+        }
+        break;
+    }
+    case Artwork::Symbol::Disc:
+        p.drawEllipse(c, 4.3 * u, 4.3 * u);
+        p.drawEllipse(c, 1.2 * u, 1.2 * u);
+        p.drawArc(QRectF(c.x() - 3 * u, c.y() - 3 * u, 6 * u, 6 * u), 100 * 16, 60 * 16);
+        break;
+    case Artwork::Symbol::Loan: {
+        p.drawArc(QRectF(r.left() + 1.2 * u, r.top() + 1.2 * u, 7.6 * u, 7.6 * u), 30 * 16, 150 * 16);
+        p.drawArc(QRectF(r.left() + 1.2 * u, r.top() + 1.2 * u, 7.6 * u, 7.6 * u), 210 * 16, 150 * 16);
+        p.setBrush(ink);
+        p.setPen(Qt::NoPen);
+        QPolygonF head1({QPointF(r.right() - 0.6 * u, r.top() + 3.0 * u),
+                         QPointF(r.right() - 3.0 * u, r.top() + 3.2 * u),
+                         QPointF(r.right() - 1.4 * u, r.top() + 5.2 * u)});
+        p.drawPolygon(head1);
+        QTransform turn;
+        turn.translate(c.x(), c.y());
+        turn.rotate(180);
+        turn.translate(-c.x(), -c.y());
+        p.drawPolygon(turn.map(head1));
+        break;
+    }
+    case Artwork::Symbol::Catalogue:
+        p.drawEllipse(QPointF(c.x() - 1 * u, c.y() - 1 * u), 3 * u, 3 * u);
+        p.drawLine(QPointF(c.x() + 1.2 * u, c.y() + 1.2 * u), QPointF(r.right() - 0.8 * u, r.bottom() - 0.8 * u));
+        break;
+    case Artwork::Symbol::Info:
+    case Artwork::Symbol::Help:
+    case Artwork::Symbol::Copyright: {
+        const QString letter = symbol == Artwork::Symbol::Info ? QStringLiteral("i")
+            : symbol == Artwork::Symbol::Help                 ? QStringLiteral("?")
+                                                              : QStringLiteral("\u00A9");
+        f.setBold(true);
+        f.setPixelSize(int(7.5 * u));
+        p.setFont(f);
+        p.drawText(r, Qt::AlignCenter, letter);
+        break;
+    }
+    case Artwork::Symbol::Web:
+        p.drawEllipse(c, 4 * u, 4 * u);
+        p.drawEllipse(QRectF(c.x() - 1.7 * u, c.y() - 4 * u, 3.4 * u, 8 * u));
+        p.drawLine(QPointF(c.x() - 4 * u, c.y()), QPointF(c.x() + 4 * u, c.y()));
+        p.drawLine(QPointF(c.x(), c.y() - 4 * u), QPointF(c.x(), c.y() + 4 * u));
+        break;
+    case Artwork::Symbol::Exit:
+        p.drawArc(QRectF(c.x() - 3.5 * u, c.y() - 3 * u, 7 * u, 7 * u), 120 * 16, 300 * 16);
+        p.drawLine(QPointF(c.x(), c.y() - 4 * u), QPointF(c.x(), c.y() + 0.3 * u));
+        break;
+    case Artwork::Symbol::Pdf: {
+        const QRectF page(r.left() + 2 * u, r.top() + 1 * u, 6 * u, 8 * u);
+        p.drawRect(page);
+        f.setBold(true);
+        f.setFamily(QStringLiteral("Liberation Sans"));
+        f.setPixelSize(int(2.3 * u));
+        p.setFont(f);
+        p.drawText(page, Qt::AlignCenter, QStringLiteral("PDF"));
+        break;
+    }
+    case Artwork::Symbol::Mail: {
+        const QRectF env(r.left() + 1 * u, r.top() + 2.5 * u, 8 * u, 5 * u);
+        p.drawRect(env);
+        p.drawPolyline(QPolygonF({env.topLeft(), QPointF(env.center().x(), env.center().y() + 0.3 * u),
+                                  env.topRight()}));
+        break;
+    }
+    }
+}
+
+} // namespace
+
+namespace Artwork {
+
+QPixmap logo(const QSize& size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal h = size.height();
+    const QRectF badge(2, 2, h - 4, h - 4);
+    QLinearGradient g(badge.topLeft(), badge.bottomRight());
+    g.setColorAt(0, QColor(0x2E, 0x6D, 0xA4));
+    g.setColorAt(1, kInk);
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(badge, h * 0.18, h * 0.18);
+    drawSymbol(p, Symbol::Book, badge.adjusted(h * 0.14, h * 0.14, -h * 0.14, -h * 0.14), Qt::white);
+
+    QRectF text(h + 8, 0, size.width() - h - 8, h);
+    QFont title(QStringLiteral("Liberation Serif"));
+    title.setBold(true);
+    title.setPixelSize(int(h * 0.48));
+    p.setFont(title);
+    p.setPen(kInk);
+    p.drawText(text.adjusted(0, 0, 0, -h * 0.38), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Lettoria 3.0"));
+    QFont sub(QStringLiteral("Liberation Sans"));
+    sub.setPixelSize(int(h * 0.17));
+    p.setFont(sub);
+    p.setPen(kSteelBlue.darker(130));
+    p.drawText(text.adjusted(2, h * 0.66, 0, 0), Qt::AlignLeft | Qt::AlignTop,
+               QStringLiteral("Gestione della biblioteca"));
+    return pixmap;
+}
+
+QPixmap areaPicture(Symbol symbol, const QString& name, const QColor& colour, const QSize& size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile(1, 1, size.width() - 2, size.height() - 2);
+    QLinearGradient g(tile.topLeft(), tile.bottomLeft());
+    g.setColorAt(0, colour.lighter(125));
+    g.setColorAt(1, colour.darker(115));
+    p.setBrush(g);
+    p.setPen(QPen(colour.darker(140), 1));
+    p.drawRoundedRect(tile, 14, 14);
+
+    const qreal side = size.height() * 0.52;
+    drawSymbol(p, symbol, QRectF((size.width() - side) / 2, size.height() * 0.1, side, side), Qt::white);
+
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setBold(true);
+    f.setPixelSize(int(size.height() * 0.12));
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, size.height() * 0.7, size.width(), size.height() * 0.24), Qt::AlignCenter, name);
+    return pixmap;
+}
+
+QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF pill(1, 1, size.width() - 2, size.height() - 2);
+    p.setBrush(Qt::white);
+    p.setPen(QPen(colour.darker(110), 2));
+    p.drawRoundedRect(pill, pill.height() / 2, pill.height() / 2);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setBold(true);
+    f.setPixelSize(int(size.height() * 0.42));
+    p.setFont(f);
+    p.setPen(colour.darker(140));
+    p.drawText(pill, Qt::AlignCenter, text);
+    return pixmap;
+}
+
+QPixmap icon(Symbol symbol, int size)
+{
+    QPixmap pixmap = blank(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc(1, 1, size - 2, size - 2);
+    const QColor colour = symbol == Symbol::Exit ? QColor(0xC0, 0x39, 0x2B)
+        : symbol == Symbol::Pdf                  ? QColor(0xB0, 0x30, 0x30)
+                                                 : kSteelBlue;
+    QLinearGradient g(disc.topLeft(), disc.bottomLeft());
+    g.setColorAt(0, colour.lighter(130));
+    g.setColorAt(1, colour.darker(110));
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(disc);
+    drawSymbol(p, symbol, disc.adjusted(size * 0.2, size * 0.2, -size * 0.2, -size * 0.2), Qt::white);
+    return pixmap;
+}
+
+QPixmap credits(const QSize& size)
+{
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(0xE8, 0xF0, 0xF8));
+    g.setColorAt(1, Qt::white);
+    p.fillRect(pixmap.rect(), g);
+    const int logoHeight = size.height() / 4;
+    p.drawPixmap((size.width() - logoHeight * 3) / 2, 16, logo(QSize(logoHeight * 3, logoHeight)));
+
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(15);
+    p.setFont(f);
+    p.setPen(kInk);
+    const QRect text(20, logoHeight + 40, size.width() - 40, size.height() - logoHeight - 50);
+    p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("Lettoria 3.0\n"
+                              "Catalogazione di libri e DVD, prestiti, utenti e tessere\n"
+                              "per biblioteche pubbliche, scolastiche e private.\n\n"
+                              "Progetto, programmazione e grafica: il gruppo di sviluppo di Lettoria.\n"
+                              "Realizzato con C++ e Qt.\n\n"
+                              "Tutti i diritti riservati."));
+    return pixmap;
+}
+
+void paintBackground(QPainter& painter, const QWidget& widget)
+{
+    QLinearGradient g(0, 0, 0, widget.height());
+    g.setColorAt(0, kSteelBlue);
+    g.setColorAt(1, Qt::white);
+    painter.fillRect(widget.rect(), g);
+}
+
+} // namespace Artwork

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+// The program's pictures, drawn rather than shipped, so that they stay sharp at any size and carry
+// their Italian texts.
+namespace Artwork {
+
+enum class Symbol { Member, Card, Book, Disc, Loan, Catalogue, Info, Help, Copyright, Web, Exit, Pdf, Mail };
+
+// The product's logo: an open book and "Lettoria 3.0".
+QPixmap logo(const QSize& size);
+// A work area of the main menu: its symbol and name on a coloured tile.
+QPixmap areaPicture(Symbol symbol, const QString& name, const QColor& colour, const QSize& size);
+// The button picture under an area.
+QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size);
+// A round icon of a symbol.
+QPixmap icon(Symbol symbol, int size);
+// The credits picture of the credits window.
+QPixmap credits(const QSize& size);
+
+// Paints the steel-blue-to-white background of the menus and the password windows.
+void paintBackground(QPainter& painter, const QWidget& widget);
+
+} // namespace Artwork

@@ -1,0 +1,66 @@
+#include "ClickableLabel.h"
+
+#include <QHBoxLayout>
+#include <QMouseEvent>
+
+namespace {
+
+const QColor kLinkColour(0x00, 0x00, 0x80);
+const QColor kPressedColour(0xFF, 0x80, 0x00);
+
+} // namespace
+
+ClickableLabel::ClickableLabel(QWidget* parent)
+    : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    emit released();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+LinkLabel::LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent)
+    : QWidget(parent)
+    , m_picture(new ClickableLabel(this))
+    , m_text(new ClickableLabel(this))
+{
+    m_picture->setPixmap(picture);
+    m_text->setText(text);
+    QFont f = font;
+    f.setUnderline(true);
+    m_text->setFont(f);
+    setPressed(false);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addStretch();
+    layout->addWidget(m_picture);
+    layout->addWidget(m_text);
+    layout->addStretch();
+
+    for (ClickableLabel* part : {m_picture, m_text}) {
+        connect(part, &ClickableLabel::pressed, this, [this] { setPressed(true); });
+        connect(part, &ClickableLabel::released, this, [this] { setPressed(false); });
+        connect(part, &ClickableLabel::clicked, this, &LinkLabel::clicked);
+    }
+}
+
+void LinkLabel::setPressed(bool pressed)
+{
+    QPalette p = m_text->palette();
+    p.setColor(QPalette::WindowText, pressed ? kPressedColour : kLinkColour);
+    m_text->setPalette(p);
+}

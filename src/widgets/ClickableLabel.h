@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLabel>
+
+// A picture or text that acts as a button: a hand cursor, and pressed / released / clicked.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    void pressed();
+    void released();
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The blue link of the help, information and credits windows: a picture and a text that turn
+// orange while the mouse button is held on either, and open their target when clicked.
+class LinkLabel : public QWidget
+{
+    Q_OBJECT
+public:
+    LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent = nullptr);
+
+    ClickableLabel* textLabel() const { return m_text; }
+    ClickableLabel* pictureLabel() const { return m_picture; }
+
+signals:
+    void clicked();
+
+private:
+    void setPressed(bool pressed);
+
+    ClickableLabel* m_picture;
+    ClickableLabel* m_text;
+};

@@ -1,0 +1,45 @@
+#include "HelpTopic.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+// The guide's chapter order; topics of other screens follow in the order of their names.
+const QStringList kFirstTopics = {QStringLiteral("avvio")};
+
+} // namespace
+
+QString HelpTopic::text() const
+{
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+HelpTopic HelpTopic::load(const QString& topic)
+{
+    QFile file(QStringLiteral(":/help/") + topic + QStringLiteral(".txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    HelpTopic help;
+    help.title = lines.value(0).trimmed();
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString line = lines.at(i).trimmed();
+        if (!line.isEmpty())
+            help.paragraphs.append(line);
+    }
+    return help;
+}
+
+QStringList HelpTopic::all()
+{
+    QStringList topics = kFirstTopics;
+    const QStringList files = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.txt")}, QDir::Files,
+                                                                      QDir::Name);
+    for (const QString& file : files) {
+        const QString topic = file.chopped(4);
+        if (!topics.contains(topic))
+            topics.append(topic);
+    }
+    return topics;
+}

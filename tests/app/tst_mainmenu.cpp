@@ -1,0 +1,152 @@
+#include "ClickableLabel.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "Password.h"
+#include "Screens.h"
+#include "TMisc.h"
+#include "TestFixture.h"
+#include "TfrmAvvio.h"
+#include "TfrmCambiaPassword.h"
+#include "TfrmPassword.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QList<QWidget*> visibleWindows()
+{
+    QList<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible())
+            shown << w;
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestMainMenu : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestFixture> fx;
+    std::unique_ptr<Screens> screens;
+    TfrmAvvio* menu = nullptr;
+
+    void logIn()
+    {
+        screens->start();
+        QTest::keyClicks(screens->frmPassword()->txtPassword, "vendralopiskun");
+        QTest::keyClick(screens->frmPassword()->txtPassword, Qt::Key_Return);
+        QVERIFY(menu->isVisible());
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<TestFixture>();
+        QVERIFY(Password::writeStored("vendralopiskun"));
+        screens = std::make_unique<Screens>();
+        menu = screens->frmAvvio();
+    }
+
+    void cleanup()
+    {
+        screens.reset();
+        fx.reset();
+    }
+
+    void onlyThePasswordWindowAtStart()
+    {
+        screens->start();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPassword()}));
+        logIn();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        QCOMPARE(menu->windowTitle(), QStringLiteral(" Lettoria 3.0"));
+        QVERIFY(menu->windowState() & Qt::WindowMaximized);
+        QCOMPARE(menu->findChild<QWidget*>("panMenu")->size(), QSize(995, 692));
+    }
+
+    void areasWithoutAScreenAreInert()
+    {
+        logIn();
+        QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
+        for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgTessere, menu->btnTessere,
+                                     menu->imgLibri, menu->btnLibri, menu->imgDVD, menu->btnDVD, menu->imgPrestiti,
+                                     menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
+            QVERIFY(!part->pixmap().isNull());
+            QVERIFY(!part->isEnabled());
+            QTest::mouseClick(part, Qt::LeftButton);
+        }
+        QCOMPARE(chosen.count(), 0);
+        menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
+        QTest::mouseClick(menu->btnLibri, Qt::LeftButton);
+        QTest::mouseClick(menu->imgLibri, Qt::LeftButton);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(chosen.at(0).at(0).value<TfrmAvvio::Area>(), TfrmAvvio::Area::Libri);
+    }
+
+    void closingTheMenuEndsTheProgramWithoutAQuestion()
+    {
+        logIn();
+        QSignalSpy ended(screens.get(), &Screens::programEnded);
+        menu->close();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(MessageBox::shown().isEmpty());
+        QVERIFY(visibleWindows().isEmpty());
+    }
+
+    void exitPictureEndsTheProgram()
+    {
+        logIn();
+        QSignalSpy ended(screens.get(), &Screens::programEnded);
+        QTest::mouseClick(menu->imgEsci, Qt::LeftButton);
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(visibleWindows().isEmpty());
+    }
+
+    void helpOfTheMainMenu()
+    {
+        logIn();
+        QString title;
+        Modal::setDriver("frmGuida", [&](QDialog& d) { title = d.findChild<QLabel*>("lblTitolo")->text(); });
+        QTest::mouseClick(menu->imgGuida, Qt::LeftButton);
+        QCOMPARE(Modal::opened(), QStringList({"frmGuida"}));
+        QCOMPARE(title, QStringLiteral("Uno sguardo a Lettoria 3.0."));
+    }
+
+    void informationWindowMailLink()
+    {
+        logIn();
+        Modal::setDriver("frmInfo", [](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral(" Informazioni su Lettoria 3.0"));
+            QCOMPARE(d.size(), QSize(473, 579));
+            QTest::mouseClick(d.findChild<QLabel*>("imgEmail"), Qt::LeftButton);
+            d.findChild<QPushButton*>("btnChiudi")->click();
+        });
+        QTest::mouseClick(menu->imgInfo, Qt::LeftButton);
+        QCOMPARE(TMisc::recorded(),
+                 QStringList({"\"mailto:info@lettoria.example.org?subject=Software Lettoria 3.0&body=Salve, "
+                              "desidererei avere le seguenti informazioni sul software in oggetto:\""}));
+    }
+
+    void creditsAndWebSite()
+    {
+        logIn();
+        Modal::setDriver("frmSplash", [](QDialog& d) {
+            QCOMPARE(d.size(), QSize(661, 467));
+            QTest::mouseClick(d.findChild<QLabel*>("imgWeb"), Qt::LeftButton);
+        });
+        QTest::mouseClick(menu->imgCopyright, Qt::LeftButton);
+        QTest::mouseClick(menu->icoSito, Qt::LeftButton);
+        QCOMPARE(Modal::opened(), QStringList({"frmSplash"}));
+        QCOMPARE(TMisc::recorded(), QStringList(2, "\"https://www.lettoria.example.org\""));
+    }
+};
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"

@@ -1,0 +1,90 @@
+#include "Clock.h"
+#include "Dialogs.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "Pictures.h"
+#include "ProgramFolder.h"
+#include "TMisc.h"
+#include "TestFixture.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QtTest>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+private slots:
+    void messageBoxesAreRecordedAndTakeScriptedAnswers()
+    {
+        TestFixture fx;
+        MessageBox::scriptAnswer(MessageBox::Answer::No);
+        QVERIFY(!MessageBox::question(nullptr, "Uscire?"));
+        QVERIFY(MessageBox::question(nullptr, "Ancora?"));   // default: Yes
+        MessageBox::warning(nullptr, "w");
+        MessageBox::plain(nullptr, "p");
+        QCOMPARE(MessageBox::shown().size(), 4);
+        QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Question);
+        QCOMPARE(MessageBox::shown().at(0).text, QStringLiteral("Uscire?"));
+        QCOMPARE(MessageBox::shown().at(2).kind, MessageBox::Kind::Warning);
+        QCOMPARE(MessageBox::shown().at(3).kind, MessageBox::Kind::Plain);
+    }
+
+    void modalWindowsRunTheirDriver()
+    {
+        TestFixture fx;
+        QDialog driven;
+        driven.setObjectName("frmProva");
+        auto* ok = new QPushButton(&driven);
+        connect(ok, &QPushButton::clicked, &driven, &QDialog::accept);
+        Modal::setDriver("frmProva", [](QDialog& d) { d.findChild<QPushButton*>()->click(); });
+        QCOMPARE(Modal::exec(driven), int(QDialog::Accepted));
+        QVERIFY(!driven.isVisible());
+
+        QDialog undriven;
+        undriven.setObjectName("frmAltro");
+        QCOMPARE(Modal::exec(undriven), int(QDialog::Rejected));
+        QCOMPARE(Modal::opened(), QStringList({"frmProva", "frmAltro"}));
+    }
+
+    void dialogsTakeScriptedAnswersThenCancel()
+    {
+        TestFixture fx;
+        Dialogs::scriptFile("/tmp/foto.jpg");
+        Dialogs::scriptNumber(3);
+        QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QStringLiteral("/tmp/foto.jpg"));
+        QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QString());
+        QCOMPARE(Dialogs::askNumber(nullptr, "Copie", "Numero", 1, 1, 99), std::optional<int>(3));
+        QVERIFY(!Dialogs::askNumber(nullptr, "Copie", "Numero", 1, 1, 99).has_value());
+    }
+
+    void clockFolderAndShellAreSeams()
+    {
+        TestFixture fx;
+        QCOMPARE(Clock::today(), QDate(2015, 6, 10));
+        QCOMPARE(ProgramFolder::path(), fx.folder());
+        QCOMPARE(ProgramFolder::file("Libri.pro"), fx.file("Libri.pro"));
+        TMisc::Open("\"mailto:a@b.example?subject=Una prova\"");
+        QCOMPARE(TMisc::recorded(), QStringList({"\"mailto:a@b.example?subject=Una prova\""}));
+    }
+
+    void picturesAreJpegOrBitmapOnly()
+    {
+        TestFixture fx;
+        QImage image(20, 10, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(Pictures::saveJpeg(image, fx.file("1.jpg")));
+        QCOMPARE(Pictures::load(fx.file("1.jpg")).size(), QSize(20, 10));
+        QVERIFY(image.save(fx.file("b.bmp"), "BMP"));
+        QCOMPARE(Pictures::load(fx.file("b.bmp")).size(), QSize(20, 10));
+        QVERIFY(image.save(fx.file("p.png"), "PNG"));
+        QVERIFY(Pictures::load(fx.file("p.png")).isNull());
+        fx.writeFile("rotto.jpg", "non una foto");
+        QVERIFY(Pictures::load(fx.file("rotto.jpg")).isNull());
+        QVERIFY(Pictures::load(fx.file("manca.jpg")).isNull());
+        QVERIFY(!Pictures::saveJpeg(image, fx.file("nessuna/cartella.jpg")));
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,60 @@
+#include "TestFixture.h"
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "ProgramFolder.h"
+#include "TMisc.h"
+
+#include <QFile>
+
+TestFixture::TestFixture()
+{
+    ProgramFolder::setPath(m_dir.path());
+    Clock::setFixed(fixedNow());
+    MessageBox::startRecording();
+    Modal::startTesting();
+    Dialogs::startTesting();
+    TMisc::startRecording();
+}
+
+TestFixture::~TestFixture()
+{
+    TMisc::stopRecording();
+    Dialogs::stopTesting();
+    Modal::stopTesting();
+    MessageBox::stopRecording();
+    Clock::reset();
+    ProgramFolder::setPath(QString());
+}
+
+QDateTime TestFixture::fixedNow()
+{
+    return QDateTime(QDate(2015, 6, 10), QTime(10, 30));
+}
+
+QString TestFixture::folder() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TestFixture::file(const QString& name) const
+{
+    return folder() + name;
+}
+
+QByteArray TestFixture::readFile(const QString& name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+void TestFixture::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(file(name));
+    if (f.open(QIODevice::WriteOnly))
+        f.write(bytes);
+}
