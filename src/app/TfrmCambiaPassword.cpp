@@ -41,7 +41,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(Artwork::logo(QSize(330, 96)));
+    imgLogo->setPixmap(Artwork::logo(QSize(320, 90)));
     imgLogo->setAlignment(Qt::AlignCenter);
 
     QFont fieldFont(QStringLiteral("Verdana"), 12);
@@ -104,6 +104,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
 void TfrmCambiaPassword::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    Artwork::centreOnScreen(*this);
     txtPasswordOld->clear();
     txtPasswordNew->clear();
     txtConferma->clear();

@@ -31,6 +31,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(kCaption);
     setFixedSize(473, 579);
+    Artwork::centreOnScreen(*this);
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));

@@ -34,7 +34,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
 
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(Artwork::logo(QSize(330, 96)));
+    imgLogo->setPixmap(Artwork::logo(QSize(320, 90)));
     imgLogo->setAlignment(Qt::AlignCenter);
 
     lblRigo05 = new QLabel(kPrompt, this);
@@ -107,6 +107,7 @@ void TfrmPassword::resetField()
 void TfrmPassword::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    Artwork::centreOnScreen(*this);
     txtPassword->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -157,7 +158,7 @@ QPixmap logo(const QSize& size)
     QRectF text(h + 8, 0, size.width() - h - 8, h);
     QFont title(QStringLiteral("Liberation Serif"));
     title.setBold(true);
-    title.setPixelSize(int(h * 0.48));
+    title.setPixelSize(int(h * 0.44));
     p.setFont(title);
     p.setPen(kInk);
     p.drawText(text.adjusted(0, 0, 0, -h * 0.38), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Lettoria 3.0"));
@@ -257,6 +258,12 @@ QPixmap credits(const QSize& size)
                               "Realizzato con C++ e Qt.\n\n"
                               "Tutti i diritti riservati."));
     return pixmap;
+}
+
+void centreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 void paintBackground(QPainter& painter, const QWidget& widget)

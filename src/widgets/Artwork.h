@@ -24,6 +24,9 @@ QPixmap icon(Symbol symbol, int size);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 
+// Moves a window to the centre of the screen it is on.
+void centreOnScreen(QWidget& window);
+
 // Paints the steel-blue-to-white background of the menus and the password windows.
 void paintBackground(QPainter& painter, const QWidget& widget);
 

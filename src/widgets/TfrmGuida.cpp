@@ -27,6 +27,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(kCaption);
     setFixedSize(670, 572);
+    Artwork::centreOnScreen(*this);
 
     lblTitolo = new QLabel(kTitleAtDesign, this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
