@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <cstdio>
 
@@ -50,6 +51,8 @@ int main(int argc, char* argv[])
                                      QPageLayout::Millimeter));
 
     QTextDocument document;
+    // Point sizes measured at the writer's resolution, not the screen's.
+    document.documentLayout()->setPaintDevice(&writer);
     document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
     document.setHtml(html());
     document.setPageSize(writer.pageLayout().paintRectPixels(writer.resolution()).size());
