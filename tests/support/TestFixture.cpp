@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "Printing.h"
 #include "ProgramFolder.h"
 #include "TMisc.h"
 
@@ -17,10 +18,12 @@ TestFixture::TestFixture()
     Modal::startTesting();
     Dialogs::startTesting();
     TMisc::startRecording();
+    Printing::startTesting(folder());
 }
 
 TestFixture::~TestFixture()
 {
+    Printing::stopTesting();
     TMisc::stopRecording();
     Dialogs::stopTesting();
     Modal::stopTesting();

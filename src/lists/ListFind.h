@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The find within a result list, pure logic. Returns the line to select: the first line, in order
+// and wrapping round, that holds the key (A-Z without regard to case). A new key starts from the
+// first line; the key of the last find starts after the selected line, so repeated finds step
+// through the matches. When nothing matches, the selection comes back unchanged. The key is
+// remembered in `memory`.
+int findInList(const QStringList& lines, int selected, const QString& key, QString& memory);
+
+// Lower-cases the letters A-Z only; accented letters keep their case.
+QString lowerAToZ(const QString& text);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class ResultList;
+
+// Binds a find field and its "Trova" button to a result list: Enter in the field moves to the
+// button, the button runs the find, and the find memory lives here.
+class ListFinder : public QObject
+{
+    Q_OBJECT
+public:
+    ListFinder(QLineEdit* field, QPushButton* button, ResultList* list);
+
+    void find();
+    void forgetKey() { m_memory.clear(); }
+
+private:
+    QLineEdit* m_field;
+    QPushButton* m_button;
+    ResultList* m_list;
+    QString m_memory;
+};

@@ -1,0 +1,106 @@
+#include "Printing.h"
+
+#include "ReportRenderer.h"
+
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace {
+
+bool g_testing = false;
+bool g_cancelNext = false;
+QString g_folder;
+QList<Printing::Printed> g_printed;
+
+void record(const Report& report, bool preview)
+{
+    const QString pdf = g_folder + QStringLiteral("stampa-%1.pdf").arg(g_printed.size() + 1);
+    Printing::writePdf(report, pdf);
+    g_printed.append({preview, pdf, report});
+}
+
+bool printOn(QPrinter& printer, const Report& report)
+{
+    printer.setFullPage(true);
+    const bool ranged = printer.printRange() == QPrinter::PageRange;
+    return renderReport(report, printer, ranged ? printer.fromPage() : 0, ranged ? printer.toPage() : 0);
+}
+
+} // namespace
+
+namespace Printing {
+
+bool print(QWidget* parent, const Report& report)
+{
+    if (g_testing) {
+        if (g_cancelNext) {
+            g_cancelNext = false;
+            return false;
+        }
+        record(report, false);
+        return true;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    printer.setPageOrientation(report.orientation);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, int(paginate(report).size()));
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return printOn(printer, report);
+}
+
+void preview(QWidget* parent, const Report& report)
+{
+    if (g_testing) {
+        record(report, true);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(report.orientation);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
+    dialog.resize(1000, 760);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&report](QPrinter* target) { printOn(*target, report); });
+    dialog.exec();
+}
+
+bool writePdf(const Report& report, const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(600);
+    writer.setCreator(QStringLiteral("Lettoria 3.0"));
+    return renderReport(report, writer);
+}
+
+void startTesting(const QString& folder)
+{
+    g_testing = true;
+    g_cancelNext = false;
+    g_folder = folder;
+    g_printed.clear();
+}
+
+void stopTesting()
+{
+    g_testing = false;
+    g_cancelNext = false;
+    g_folder.clear();
+    g_printed.clear();
+}
+
+void cancelNextPrint()
+{
+    g_cancelNext = true;
+}
+
+const QList<Printed>& printed()
+{
+    return g_printed;
+}
+
+} // namespace Printing

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Report.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Sends a report to the printer, through the print dialog (printer, page range, copies; one copy
+// unless the user asks for more), or to the preview window. In tests neither dialog is shown:
+// each report is written as a PDF into the test folder and kept for inspection.
+namespace Printing {
+
+// False when the user cancelled the print dialog or the printing failed.
+bool print(QWidget* parent, const Report& report);
+void preview(QWidget* parent, const Report& report);
+bool writePdf(const Report& report, const QString& path);
+
+// Test seam.
+struct Printed
+{
+    bool preview;
+    QString pdf;
+    Report report;
+};
+void startTesting(const QString& folder);
+void stopTesting();
+// The next print dialog is cancelled.
+void cancelNextPrint();
+const QList<Printed>& printed();
+
+} // namespace Printing

@@ -1,0 +1,265 @@
+#include "SearchWindow.h"
+
+#include "Artwork.h"
+#include "FieldHighlight.h"
+#include "ListFinder.h"
+#include "ListReport.h"
+#include "MessageBox.h"
+#include "RecordCard.h"
+#include "ResultList.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kCriteriaHelp1 = QStringLiteral(
+    "Immettere nei campi prescelti una o pi\u00F9 parole consecutive presenti nelle schede da trovare e "
+    "premere il pulsante Cerca.");
+const QString kCriteriaHelp2 = QStringLiteral("Lasciare in bianco tutti gli altri campi.");
+const QString kCriteriaHelp3 =
+    QStringLiteral("Per ogni ricerca \u00E8 possibile utilizzare uno o pi\u00F9 campi contemporaneamente.");
+const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
+const QString kListHelp1 = QStringLiteral(
+    "Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da cercare e premere il "
+    "pulsante Trova.");
+const QString kListHelp2 = QStringLiteral(
+    "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su Trova.");
+const QString kDoubleClick = QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
+const QString kCountAtStart = QStringLiteral("Il presente elenco contiene 0 schede.");
+const QString kCount = QStringLiteral("Il presente riepilogo contiene %1 schede.");
+
+QLabel* helpLine(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
+    return label;
+}
+
+QPushButton* button(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(120, 32);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_table(table)
+{
+    setObjectName(table.objectName);
+    setWindowTitle(table.caption);
+    setFixedSize(862, 560);
+    Artwork::centreOnScreen(*this);
+
+    QFont bold = font();
+    bold.setBold(true);
+
+    // Criteria panel.
+    panAvvio = new QWidget(this);
+    panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    auto* criteria = new QGridLayout;
+    criteria->setHorizontalSpacing(30);
+    criteria->setVerticalSpacing(2);
+    QFont editFont(QStringLiteral("Verdana"), 12);
+    for (int i = 0; i < 10; ++i) {
+        const SearchCriterion& c = table.criteria.at(size_t(i));
+        auto* label = new QLabel(QString::fromUtf8(c.label), panAvvio);
+        label->setFont(bold);
+        auto* edit = new QLineEdit(panAvvio);
+        edit->setObjectName(QStringLiteral("txt") + QLatin1String(c.field));
+        edit->setFont(editFont);
+        edit->setMaxLength(table.spot(c.field).capacity);
+        edit->setMinimumHeight(28);
+        FieldHighlight::attach(edit, QLatin1String(c.field));
+        m_criteria.at(size_t(i)) = edit;
+        const int column = i / 5;
+        const int row = (i % 5) * 2;
+        criteria->addWidget(label, row, column);
+        criteria->addWidget(edit, row + 1, column);
+        criteria->setRowMinimumHeight(row + 1, 40);
+    }
+    for (int i = 0; i < 10; ++i) {
+        QLineEdit* next = m_criteria.at(size_t((i + 1) % 10));
+        connect(m_criteria.at(size_t(i)), &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
+    }
+    btnAnnulla = button(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio);
+    btnCerca = button(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio);
+    lblAttendere = new QLabel(kWait, panAvvio);
+    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
+    lblAttendere->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    lblAttendere->hide();
+
+    auto* criteriaButtons = new QHBoxLayout;
+    criteriaButtons->addWidget(btnAnnulla);
+    criteriaButtons->addStretch();
+    criteriaButtons->addWidget(lblAttendere);
+    criteriaButtons->addStretch();
+    criteriaButtons->addWidget(btnCerca);
+
+    auto* first = new QVBoxLayout(panAvvio);
+    first->setContentsMargins(0, 0, 0, 0);
+    for (const QString& text : {kCriteriaHelp1, kCriteriaHelp2, kCriteriaHelp3})
+        first->addWidget(helpLine(text, panAvvio));
+    first->addSpacing(8);
+    first->addLayout(criteria);
+    first->addStretch();
+    first->addLayout(criteriaButtons);
+
+    // Result panel.
+    panContainer = new QWidget(this);
+    panContainer->setObjectName(QStringLiteral("panContainer"));
+    txtTrova = new QLineEdit(panContainer);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(editFont);
+    txtTrova->setMinimumHeight(28);
+    FieldHighlight::attach(txtTrova, QStringLiteral("Trova"));
+    btnTrova = button(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panContainer);
+    lstRecords = new ResultList(panContainer);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lblTrovate = new QLabel(kCountAtStart, panContainer);
+    lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
+    lblTrovate->setFont(bold);
+    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer);
+    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panContainer);
+    m_finder = new ListFinder(txtTrova, btnTrova, lstRecords);
+
+    auto* find = new QHBoxLayout;
+    find->addWidget(txtTrova, 1);
+    find->addWidget(btnTrova);
+    auto* resultButtons = new QHBoxLayout;
+    resultButtons->addWidget(btnChiudi);
+    resultButtons->addStretch();
+    resultButtons->addWidget(btnStampa);
+
+    auto* second = new QVBoxLayout(panContainer);
+    second->setContentsMargins(0, 0, 0, 0);
+    second->addWidget(helpLine(kListHelp1, panContainer));
+    second->addWidget(helpLine(kListHelp2, panContainer));
+    second->addLayout(find);
+    second->addWidget(lstRecords, 1);
+    second->addWidget(helpLine(kDoubleClick, panContainer));
+    second->addWidget(lblTrovate);
+    second->addLayout(resultButtons);
+
+    lblConta = new QLabel(this);
+    lblConta->setObjectName(QStringLiteral("lblConta"));
+    lblConta->hide();
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto* panels = new QStackedLayout(this);
+    panels->setContentsMargins(18, 14, 18, 14);
+    panels->addWidget(panAvvio);
+    panels->addWidget(panContainer);
+
+    connect(btnCerca, &QPushButton::pressed, this, [this] {
+        lblAttendere->show();
+        lblAttendere->repaint();
+    });
+    connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
+    connect(lstRecords, &ResultList::lineDoubleClicked, this, &SearchWindow::lstRecordsDblClick);
+}
+
+void SearchWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_finder->forgetKey();
+    lstRecords->selectIndex(0);
+    txtTrova->clear();
+    static_cast<QStackedLayout*>(layout())->setCurrentWidget(panAvvio);
+    m_criteria.front()->setFocus();
+}
+
+void SearchWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0x30, 0x30, 0x30));
+    g.setColorAt(0.18, QColor(0xC8, 0xC8, 0xC8));
+    g.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), g);
+}
+
+void SearchWindow::btnCercaClick()
+{
+    Search::Criteria criteria;
+    for (size_t i = 0; i < criteria.size(); ++i)
+        criteria[i] = m_criteria.at(i)->text();
+    lblConta->setText(QString::number(Search::countedCriteria(criteria)));
+    lstRecords->clear();
+    const auto lines = Search::run(m_table, criteria);
+    if (!lines) {
+        MessageBox::plain(this, kAccessError);
+        return;
+    }
+    lstRecords->setLines(*lines);
+    lblTrovate->setText(kCount.arg(lines->size()));
+    static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer);
+    txtTrova->clear();
+    txtTrova->setFocus();
+}
+
+void SearchWindow::lstRecordsDblClick()
+{
+    const QString line = lstRecords->selectedLine();
+    if (!line.isEmpty()) {
+        if (const auto hits = Search::handBack(m_table, line, lblMemory->text())) {
+            for (const Search::Hit& hit : *hits)
+                emit recordChosen(hit.position, hit.values);
+        }
+    }
+    accept();
+}
+
+void SearchWindow::btnStampaClick()
+{
+    printList(this, m_table.printTitle, lstRecords->lines());
+}
+
+void SearchWindow::done(int result)
+{
+    lstRecords->clear();
+    lblAttendere->hide();
+    QDialog::done(result);
+}
+
+TfrmTrovaLibri::TfrmTrovaLibri(QWidget* parent)
+    : SearchWindow(booksTable(), parent)
+{
+}
+
+TfrmTrovaDisponibili::TfrmTrovaDisponibili(QWidget* parent)
+    : SearchWindow(availableBooksTable(), parent)
+{
+}
+
+TfrmTrovaDVD::TfrmTrovaDVD(QWidget* parent)
+    : SearchWindow(dvdsTable(), parent)
+{
+}
+
+TfrmTrovaDisponibiliDVD::TfrmTrovaDisponibiliDVD(QWidget* parent)
+    : SearchWindow(availableDvdsTable(), parent)
+{
+}
+
+TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget* parent)
+    : SearchWindow(membersTable(), parent)
+{
+}

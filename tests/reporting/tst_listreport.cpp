@@ -1,0 +1,177 @@
+#include "ListReport.h"
+#include "Printing.h"
+#include "ReportRenderer.h"
+#include "TestFixture.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+constexpr qreal kUnit = 25.4 / 96.0;
+
+struct Word
+{
+    int page;
+    QRectF box;   // millimetres
+    QString text;
+};
+
+// The words of a PDF with their boxes, read back with pdftotext -bbox.
+QList<Word> wordsOf(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression page(QStringLiteral("<page "));
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<Word> words;
+    const QStringList pages = html.split(page);
+    const qreal mm = 25.4 / 72.0;
+    for (int p = 1; p < pages.size(); ++p) {
+        auto it = word.globalMatch(pages.at(p));
+        while (it.hasNext()) {
+            const auto m = it.next();
+            const QPointF topLeft(m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm);
+            const QPointF bottomRight(m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm);
+            words.append({p, QRectF(topLeft, bottomRight), m.captured(5)});
+        }
+    }
+    return words;
+}
+
+QStringList lines(int count)
+{
+    QStringList result;
+    for (int i = 1; i <= count; ++i)
+        result << QStringLiteral("Cod. LIB%1  Riga di prova").arg(i, 4, 10, QLatin1Char('0'));
+    return result;
+}
+
+} // namespace
+
+class TestListReport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void geometry()
+    {
+        const Report report = listReport("Riepilogo libri in archivio", lines(100), QDate(2015, 6, 10));
+        QCOMPARE(report.orientation, QPageLayout::Landscape);
+        QCOMPARE(report.pageSize(), QSizeF(297, 210));
+        QCOMPARE(report.margins, QMarginsF(10, 10, 10, 10));
+
+        const ReportObject* title = report.object("txtTitolo");
+        QVERIFY(title);
+        QCOMPARE(title->geometry, QRectF(2.0, 1.0, 273.0, 5.0));
+        QCOMPARE(title->text, QStringLiteral("Riepilogo libri in archivio"));
+        QCOMPARE(title->fontFamily, QStringLiteral("Verdana"));
+        QCOMPARE(title->fontSize, 9.0);
+        QVERIFY(title->bold);
+        QCOMPARE(title->colour, QColor(Qt::white));
+        QCOMPARE(title->fill, QColor(0x70, 0x80, 0x90));
+        QCOMPARE(report.band("ReportTitle")->height, 8.0);
+
+        const ReportObject* body = report.object("txtRiepilogo");
+        QCOMPARE(body->fontFamily, QStringLiteral("Courier New"));
+        QCOMPARE(body->fontSize, 8.0);
+        QCOMPARE(body->geometry.left(), 3.0);
+        QCOMPARE(body->geometry.width(), 273.0);
+        QVERIFY(qAbs(body->geometry.height() / kUnit - 1282.2) < 1e-6);
+        QVERIFY(qAbs(body->geometry.height() - 339.25) < 0.01);
+        QVERIFY(qAbs(report.band("MasterData")->height - body->geometry.height() - 2.6458) < 1e-3);
+        QVERIFY(report.band("MasterData")->canSplit);
+        QCOMPARE(body->text.count('\n'), 99);
+
+        const ReportObject* footer = report.object("txtPagina");
+        QCOMPARE(footer->geometry, QRectF(3.0, 2.0, 272.0, 5.0));
+        QCOMPARE(footer->text, QStringLiteral("Stampa eseguita in data 10/06/2015"));
+        QCOMPARE(footer->fontSize, 8.0);
+        QCOMPARE(report.band("PageFooter")->height, 8.0);
+    }
+
+    void hundredLinesSplitOverTwoPagesBetweenLines()
+    {
+        const Report report = listReport("Riepilogo", lines(100), QDate(2015, 6, 10));
+        const QList<PagePlan> pages = paginate(report);
+        QCOMPARE(pages.size(), 2);
+        const qreal pitch = 12.822 * kUnit;
+        qreal shown = 0;
+        for (const PagePlan& page : pages) {
+            for (const BandSlice& slice : page) {
+                const ReportBand& band = report.bands.at(slice.band);
+                if (band.name != QLatin1String("MasterData"))
+                    continue;
+                shown += slice.to - slice.from;
+                // Each cut falls between two lines.
+                const qreal linesAbove = slice.from / pitch;
+                QVERIFY(qAbs(linesAbove - qRound(linesAbove)) < 1e-6);
+            }
+            // The footer closes every page, at the foot of the printable area.
+            QCOMPARE(report.bands.at(page.last().band).name, QStringLiteral("PageFooter"));
+            QVERIFY(qAbs(page.last().top - (190.0 - 8.0)) < 1e-6);
+        }
+        QVERIFY(qAbs(shown - report.band("MasterData")->height) < 1e-6);
+        QCOMPARE(paginate(listReport("Riepilogo", lines(10), QDate(2015, 6, 10))).size(), 1);
+        QCOMPARE(paginate(listReport("Riepilogo", {}, QDate(2015, 6, 10))).size(), 1);
+    }
+
+    void printedPdfHasTitleBodyAndFooterInPlace()
+    {
+        TestFixture fx;
+        QVERIFY(printList(nullptr, "Riepilogo libri in archivio", lines(100)));
+        QCOMPARE(Printing::printed().size(), 1);
+        QVERIFY(!Printing::printed().at(0).preview);
+        const QList<Word> words = wordsOf(Printing::printed().at(0).pdf);
+        QVERIFY2(!words.isEmpty(), "pdftotext read nothing");
+
+        auto find = [&](const QString& text, int page) -> std::optional<Word> {
+            for (const Word& w : words) {
+                if (w.text == text && w.page == page)
+                    return w;
+            }
+            return std::nullopt;
+        };
+        // Title: inside its grey bar, 11 to 16 mm from the top of the first page, centred.
+        const auto title = find("Riepilogo", 1);
+        QVERIFY(title);
+        QVERIFY(title->box.top() > 10.5 && title->box.bottom() < 16.5);
+        QVERIFY(title->box.left() > 100 && title->box.right() < 200);
+        // First body line: just under the title band, 13 mm from the left edge of the paper.
+        const auto first = find("LIB0001", 1);
+        QVERIFY(first);
+        QVERIFY(first->box.top() > 18 && first->box.bottom() < 22.5);
+        const auto code = find("Cod.", 1);
+        QVERIFY(code && qAbs(code->box.left() - 13.0) < 1.0);
+        // Line 100 on the second page; no line twice.
+        QVERIFY(find("LIB0100", 2));
+        QVERIFY(!find("LIB0100", 1));
+        int bodyLines = 0;
+        for (const Word& w : words)
+            bodyLines += w.text.startsWith("LIB") ? 1 : 0;
+        QCOMPARE(bodyLines, 100);
+        // Footer on both pages, with the date, in its box 194 to 199 mm from the top of the paper.
+        for (int page : {1, 2}) {
+            const auto footer = find("Stampa", page);
+            const auto date = find("10/06/2015", page);
+            QVERIFY(footer && date);
+            QVERIFY(footer->box.top() > 193.5 && footer->box.bottom() < 199.5);
+            QVERIFY(date->box.left() > footer->box.right());
+        }
+    }
+
+    void cancelledPrintDialogPrintsNothing()
+    {
+        TestFixture fx;
+        Printing::cancelNextPrint();
+        QVERIFY(!printList(nullptr, "Riepilogo", lines(3)));
+        QVERIFY(Printing::printed().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestListReport)
+#include "tst_listreport.moc"
