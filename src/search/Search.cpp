@@ -9,12 +9,25 @@
 
 namespace {
 
-void lowerAToZ(char* bytes, int length)
+char lowerAToZ(char c)
 {
-    for (int i = 0; i < length; ++i) {
-        if (bytes[i] >= 'A' && bytes[i] <= 'Z')
-            bytes[i] = char(bytes[i] + ('a' - 'A'));
+    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+}
+
+// Whether the key, already lower-cased, lies inside the text, its A-Z letters compared lower-cased.
+bool containsLowered(std::string_view text, std::string_view key)
+{
+    if (key.size() > text.size())
+        return false;
+    const size_t last = text.size() - key.size();
+    for (size_t start = 0; start <= last; ++start) {
+        size_t i = 0;
+        while (i < key.size() && lowerAToZ(text[start + i]) == key[i])
+            ++i;
+        if (i == key.size())
+            return true;
     }
+    return false;
 }
 
 // One counted criterion, ready to be matched against the bytes of the records.
@@ -29,27 +42,18 @@ public:
             // A character the archive cannot hold can never be found in it.
             if (byte == '?' && c != QLatin1Char('?'))
                 m_possible = false;
-            m_key.append(byte);
+            m_key.push_back(lowerAToZ(byte));
         }
-        lowerAToZ(m_key.data(), int(m_key.size()));
     }
 
     bool matches(const char* record) const
     {
-        if (!m_possible)
-            return false;
-        const QByteArray field = m_spot.trimmedBytes(record);
-        char lowered[256];
-        const int length = int(field.size());
-        std::copy(field.constData(), field.constData() + length, lowered);
-        lowerAToZ(lowered, length);
-        return std::string_view(lowered, size_t(length)).find(std::string_view(m_key.constData(), size_t(m_key.size())))
-            != std::string_view::npos;
+        return m_possible && containsLowered(m_spot.trimmedBytes(record), m_key);
     }
 
 private:
     FieldSpot m_spot;
-    QByteArray m_key;
+    std::string m_key;
     bool m_possible = true;
 };
 
@@ -85,7 +89,7 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     const bool ok = archiveOf(table).scan([&](int, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
             return true;
-        if (table.availableOnly && !due.trimmedBytes(record).isEmpty())
+        if (table.availableOnly && !due.trimmedBytes(record).empty())
             return true;
         for (const Matcher& m : matchers) {
             if (!m.matches(record))

@@ -162,7 +162,7 @@ QString FieldSpot::read(const char* record) const
     return ShortString::load(record + offset, capacity);
 }
 
-QByteArray FieldSpot::trimmedBytes(const char* record) const
+std::string_view FieldSpot::trimmedBytes(const char* record) const
 {
     const char* field = record + offset;
     int length = std::min(int(static_cast<unsigned char>(field[0])), capacity);
@@ -173,7 +173,7 @@ QByteArray FieldSpot::trimmedBytes(const char* record) const
     }
     while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
         --length;
-    return QByteArray::fromRawData(text, length);
+    return std::string_view(text, size_t(length));
 }
 
 QString bookLine(const char* record)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <string_view>
 
 // Where a field lies in a record's bytes.
 struct FieldSpot
@@ -16,7 +17,7 @@ struct FieldSpot
     // The field's text, converted and trimmed.
     QString read(const char* record) const;
     // The field's bytes without the blanks and control characters around them.
-    QByteArray trimmedBytes(const char* record) const;
+    std::string_view trimmedBytes(const char* record) const;
 };
 
 struct SearchCriterion
