@@ -59,7 +59,7 @@ private:
 
 RecordFile archiveOf(const SearchTable& table)
 {
-    return RecordFile(ProgramFolder::file(table.fileName), table.recordSize);
+    return RecordFile(ProgramFolder::file(table.type->fileName()), table.type->size());
 }
 
 } // namespace
@@ -80,10 +80,10 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     for (size_t i = 0; i < criteria.size(); ++i) {
         // A criterion of blanks alone is not counted, and never matches.
         if (!ShortString::trimmed(criteria[i]).isEmpty())
-            matchers.emplace_back(table.spot(table.criteria[i].field), criteria[i]);
+            matchers.emplace_back(table.type->spot(QLatin1String(table.criteria[i].field)), criteria[i]);
     }
-    const FieldSpot cancelled = table.spot("Annullata");
-    const FieldSpot due = table.availableOnly ? table.spot("Scadenza") : FieldSpot();
+    const FieldSpot cancelled = table.type->spot(QStringLiteral("Annullata"));
+    const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
     QStringList lines;
     const bool ok = archiveOf(table).scan([&](int, const char* record) {
@@ -113,7 +113,7 @@ std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString
             return true;
         Hit hit{n, {}};
         for (const QString& field : fields)
-            hit.values.insert(field, table.spot(field.toLatin1().constData()).read(record));
+            hit.values.insert(field, table.type->spot(field).read(record));
         if (!fields.isEmpty())
             hits.push_back(hit);
         return true;

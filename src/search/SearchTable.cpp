@@ -9,34 +9,7 @@ namespace {
 template <class R>
 FieldSpot spotOf(const char* name)
 {
-    FieldSpot spot;
-    int offset = 0;
-    for (const auto& f : RecordLayout<R>::fields) {
-        if (qstrcmp(f.name, name) == 0) {
-            spot.offset = offset;
-            spot.capacity = f.capacity;
-            break;
-        }
-        offset += f.capacity + 1;
-    }
-    Q_ASSERT(spot.offset >= 0);
-    return spot;
-}
-
-template <class R>
-QStringList fieldNamesOf()
-{
-    QStringList names;
-    for (const auto& f : RecordLayout<R>::fields)
-        names << QLatin1String(f.name);
-    return names;
-}
-
-template <class R>
-void setRecordType(SearchTable& table)
-{
-    table.recordSize = RecordLayout<R>::size;
-    table.spot = [](const char* field) { return spotOf<R>(field); };
+    return RecordType::of<R>().spot(QLatin1String(name));
 }
 
 using ShortString::pad;
@@ -79,7 +52,6 @@ SearchTable bookTable(bool availableOnly)
                               : QStringLiteral(" Trova libri in archivio");
     t.printTitle = availableOnly ? QStringLiteral("Riepilogo libri disponibili per il prestito")
                                  : QStringLiteral("Riepilogo libri in archivio");
-    t.fileName = QStringLiteral("Libri.pro");
     t.availableOnly = availableOnly;
     t.criteria = {{{"Titolo libro:", "Titolo"},
                    {"Codice identificativo:", "Codice"},
@@ -91,9 +63,9 @@ SearchTable bookTable(bool availableOnly)
                    {"Lingua:", "Lingua"},
                    {"Codice Dewey:", "Dewey"},
                    {"Note:", "Note"}}};
-    const QStringList all = fieldNamesOf<TSchedaLibro>();
+    const QStringList all = RecordType::of<TSchedaLibro>().names();
     t.handBack = {{QStringLiteral("libri"), all}, {QStringLiteral("consulta_libri"), all}};
-    setRecordType<TSchedaLibro>(t);
+    t.type = &RecordType::of<TSchedaLibro>();
     t.line = bookLine;
     return t;
 }
@@ -106,7 +78,6 @@ SearchTable dvdTable(bool availableOnly)
                               : QStringLiteral(" Trova DVD in archivio");
     t.printTitle = availableOnly ? QStringLiteral("Riepilogo DVD disponibili per il prestito")
                                  : QStringLiteral("Riepilogo DVD in archivio");
-    t.fileName = QStringLiteral("DVD.pro");
     t.availableOnly = availableOnly;
     t.criteria = {{{"Titolo DVD:", "Titolo"},
                    {"Codice identificativo:", "Codice"},
@@ -118,9 +89,9 @@ SearchTable dvdTable(bool availableOnly)
                    {"Lingua originale:", "Lingua"},
                    {"Contenuti:", "Contenuti"},
                    {"Note:", "Note"}}};
-    const QStringList all = fieldNamesOf<TSchedaDVD>();
+    const QStringList all = RecordType::of<TSchedaDVD>().names();
     t.handBack = {{QStringLiteral("dvd"), all}, {QStringLiteral("consulta_dvd"), all}};
-    setRecordType<TSchedaDVD>(t);
+    t.type = &RecordType::of<TSchedaDVD>();
     t.line = dvdLine;
     return t;
 }
@@ -131,7 +102,6 @@ SearchTable memberTable()
     t.objectName = QStringLiteral("frmTrovaAnagrafica");
     t.caption = QStringLiteral(" Trova utenti in archivio");
     t.printTitle = QStringLiteral("Riepilogo anagrafica utenti");
-    t.fileName = QStringLiteral("Tesserati.pro");
     t.criteria = {{{"Cognome e nome:", "Tesserato"},
                    {"Informazioni aggiuntive:", "Carica"},
                    {"Tessera n.", "NumTessera"},
@@ -144,37 +114,18 @@ SearchTable memberTable()
                    {"Note:", "Note"}}};
     const QStringList contact = {QStringLiteral("Tesserato"), QStringLiteral("NumTessera"),
                                  QStringLiteral("Recapito")};
-    t.handBack = {{QStringLiteral("anagrafica"), fieldNamesOf<TSchedaTesserato>()},
+    t.handBack = {{QStringLiteral("anagrafica"), RecordType::of<TSchedaTesserato>().names()},
                   {QStringLiteral("tessera"),
                    {QStringLiteral("Tesserato"), QStringLiteral("Carica"), QStringLiteral("NumTessera"),
                     QStringLiteral("DataRil"), QStringLiteral("DataScade")}},
                   {QStringLiteral("reg_prestiti"), contact},
                   {QStringLiteral("reg_restituzioni"), contact}};
-    setRecordType<TSchedaTesserato>(t);
+    t.type = &RecordType::of<TSchedaTesserato>();
     t.line = [](const char* r) { return Rules::memberListLine(decodeRecord<TSchedaTesserato>(r)); };
     return t;
 }
 
 } // namespace
-
-QString FieldSpot::read(const char* record) const
-{
-    return ShortString::load(record + offset, capacity);
-}
-
-std::string_view FieldSpot::trimmedBytes(const char* record) const
-{
-    const char* field = record + offset;
-    int length = std::min(int(static_cast<unsigned char>(field[0])), capacity);
-    const char* text = field + 1;
-    while (length > 0 && static_cast<unsigned char>(text[0]) <= 32) {
-        ++text;
-        --length;
-    }
-    while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
-        --length;
-    return std::string_view(text, size_t(length));
-}
 
 QString bookLine(const char* record)
 {

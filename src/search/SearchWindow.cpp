@@ -80,7 +80,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
         auto* edit = new QLineEdit(panAvvio);
         edit->setObjectName(QStringLiteral("txt") + QLatin1String(c.field));
         edit->setFont(editFont);
-        edit->setMaxLength(table.spot(c.field).capacity);
+        edit->setMaxLength(table.type->spot(QLatin1String(c.field)).capacity);
         edit->setMinimumHeight(28);
         FieldHighlight::attach(edit, QLatin1String(c.field));
         m_criteria.at(size_t(i)) = edit;

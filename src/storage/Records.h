@@ -158,19 +158,6 @@ static_assert(recordSizeOf(RecordLayout<TSchedaDVD>::fields) == RecordLayout<TSc
 static_assert(recordSizeOf(RecordLayout<TSchedaTesserato>::fields) == RecordLayout<TSchedaTesserato>::size);
 static_assert(recordSizeOf(RecordLayout<TSchedaPrestito>::fields) == RecordLayout<TSchedaPrestito>::size);
 
-// The byte offset of a field inside its record, or -1 for an unknown name.
-template <class R>
-int fieldOffset(const char* name)
-{
-    int offset = 0;
-    for (const auto& f : RecordLayout<R>::fields) {
-        if (qstrcmp(f.name, name) == 0)
-            return offset;
-        offset += f.capacity + 1;
-    }
-    return -1;
-}
-
 // Record values to and from their bytes. decodeRecord reads exactly RecordLayout<R>::size bytes.
 template <class R>
 QByteArray encodeRecord(const R& record);

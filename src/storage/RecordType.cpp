@@ -1,0 +1,43 @@
+#include "RecordType.h"
+
+#include "ShortString.h"
+
+QString FieldSpot::read(const char* record) const
+{
+    return ShortString::load(record + offset, capacity);
+}
+
+std::string_view FieldSpot::trimmedBytes(const char* record) const
+{
+    const char* field = record + offset;
+    int length = std::min(int(static_cast<unsigned char>(field[0])), capacity);
+    const char* text = field + 1;
+    while (length > 0 && static_cast<unsigned char>(text[0]) <= 32) {
+        ++text;
+        --length;
+    }
+    while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
+        --length;
+    return std::string_view(text, size_t(length));
+}
+
+void FieldSpot::store(char* record, const QString& text) const
+{
+    ShortString::store(text, record + offset, capacity);
+}
+
+QHash<QString, QString> RecordType::values(const char* record) const
+{
+    QHash<QString, QString> values;
+    for (const QString& name : m_names)
+        values.insert(name, m_spots.value(name).read(record));
+    return values;
+}
+
+QByteArray RecordType::record(const QHash<QString, QString>& values) const
+{
+    QByteArray bytes(m_size, '\0');
+    for (const QString& name : m_names)
+        m_spots.value(name).store(bytes.data(), values.value(name));
+    return bytes;
+}
