@@ -74,12 +74,7 @@ std::optional<QString> decipher(const QString& hex)
 
 QString normalised(const QString& typed)
 {
-    QString upper = typed;
-    for (QChar& c : upper) {
-        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-            c = QChar(char16_t(c.unicode() - 'a' + 'A'));
-    }
-    return ShortString::trimmed(upper);
+    return ShortString::trimmed(ShortString::upperAToZ(typed));
 }
 
 QString filePath()

@@ -1,5 +1,6 @@
 #include "Screens.h"
 
+#include "CardScreen.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
@@ -23,13 +24,61 @@ Screens::Screens()
         m_password->resetField();
     });
     connect(m_menu, &TfrmAvvio::quitRequested, this, &Screens::endProgram);
+    connect(m_menu, &TfrmAvvio::areaChosen, this, [this](TfrmAvvio::Area area) { openArea(int(area)); });
+    m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
+    m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
 }
 
 Screens::~Screens()
 {
+    delete m_dvds;
+    delete m_books;
     delete m_changePassword;
     delete m_menu;
     delete m_password;
+}
+
+template <class Screen>
+Screen* Screens::adopt(Screen* screen)
+{
+    connect(screen, &Screen::closed, this, [this, screen] { showInstead(m_menu, screen); });
+    return screen;
+}
+
+CardScreen* Screens::frmLibri()
+{
+    if (!m_books)
+        m_books = adopt<CardScreen>(new TfrmLibri);
+    return m_books;
+}
+
+CardScreen* Screens::frmDVD()
+{
+    if (!m_dvds)
+        m_dvds = adopt<CardScreen>(new TfrmDVD);
+    return m_dvds;
+}
+
+void Screens::openArea(int area)
+{
+    switch (TfrmAvvio::Area(area)) {
+    case TfrmAvvio::Area::Libri:
+        openWork(frmLibri());
+        break;
+    case TfrmAvvio::Area::DVD:
+        openWork(frmDVD());
+        break;
+    default:
+        break;
+    }
+}
+
+void Screens::openWork(QWidget* screen)
+{
+    screen->showMaximized();
+    screen->raise();
+    screen->activateWindow();
+    m_menu->hide();
 }
 
 void Screens::start()
@@ -48,8 +97,11 @@ void Screens::showInstead(QWidget* shown, QWidget* hidden)
 void Screens::endProgram()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
-                            static_cast<QWidget*>(m_password)})
-        window->hide();
+                            static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_books),
+                            static_cast<QWidget*>(m_dvds)}) {
+        if (window)
+            window->hide();
+    }
     emit programEnded();
     QCoreApplication::quit();
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class CardScreen;
 class QWidget;
 class TfrmAvvio;
 class TfrmCambiaPassword;
@@ -22,6 +23,9 @@ public:
     TfrmPassword* frmPassword() const { return m_password; }
     TfrmCambiaPassword* frmCambiaPassword() const { return m_changePassword; }
     TfrmAvvio* frmAvvio() const { return m_menu; }
+    // The work screens, built the first time they are opened and kept from then on.
+    CardScreen* frmLibri();
+    CardScreen* frmDVD();
 
 signals:
     void programEnded();
@@ -29,8 +33,15 @@ signals:
 private:
     void showInstead(QWidget* shown, QWidget* hidden);
     void endProgram();
+    void openArea(int area);
+    void openWork(QWidget* screen);
+    // Connects a work screen's closing back to the main menu.
+    template <class Screen>
+    Screen* adopt(Screen* screen);
 
     TfrmPassword* m_password;
     TfrmAvvio* m_menu;
     TfrmCambiaPassword* m_changePassword;
+    CardScreen* m_books = nullptr;
+    CardScreen* m_dvds = nullptr;
 };

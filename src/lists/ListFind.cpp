@@ -1,14 +1,8 @@
 #include "ListFind.h"
 
-QString lowerAToZ(const QString& text)
-{
-    QString lower = text;
-    for (QChar& c : lower) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(char16_t(c.unicode() + ('a' - 'A')));
-    }
-    return lower;
-}
+#include "ShortString.h"
+
+using ShortString::lowerAToZ;
 
 int findInList(const QStringList& lines, int selected, const QString& key, QString& memory)
 {

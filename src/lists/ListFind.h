@@ -9,6 +9,3 @@
 // through the matches. When nothing matches, the selection comes back unchanged. The key is
 // remembered in `memory`.
 int findInList(const QStringList& lines, int selected, const QString& key, QString& memory);
-
-// Lower-cases the letters A-Z only; accented letters keep their case.
-QString lowerAToZ(const QString& text);

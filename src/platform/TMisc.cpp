@@ -6,6 +6,7 @@
 namespace {
 
 bool g_recording = false;
+bool g_refuseNext = false;
 QStringList g_recorded;
 
 bool isAddress(const QString& target)
@@ -17,24 +18,27 @@ bool isAddress(const QString& target)
 
 } // namespace
 
-void TMisc::Open(const QString& command)
+bool TMisc::Open(const QString& command)
 {
     if (g_recording) {
         g_recorded.append(command);
-        return;
+        const bool refused = g_refuseNext;
+        g_refuseNext = false;
+        return !refused;
     }
     QString target = command.trimmed();
     if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
         target = target.mid(1, target.size() - 2);
     if (target.isEmpty())
-        return;
+        return false;
     const QUrl url = isAddress(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void TMisc::startRecording()
 {
     g_recording = true;
+    g_refuseNext = false;
     g_recorded.clear();
 }
 
@@ -47,4 +51,9 @@ void TMisc::stopRecording()
 const QStringList& TMisc::recorded()
 {
     return g_recorded;
+}
+
+void TMisc::refuseNext()
+{
+    g_refuseNext = true;
 }

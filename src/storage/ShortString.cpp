@@ -22,6 +22,30 @@ QString trimmed(const QString& text)
     return text.mid(begin, end - begin);
 }
 
+namespace {
+
+QString shiftCase(const QString& text, char16_t from, char16_t to)
+{
+    QString shifted = text;
+    for (QChar& c : shifted) {
+        if (c.unicode() >= from && c.unicode() <= from + 25)
+            c = QChar(char16_t(c.unicode() - from + to));
+    }
+    return shifted;
+}
+
+} // namespace
+
+QString upperAToZ(const QString& text)
+{
+    return shiftCase(text, u'a', u'A');
+}
+
+QString lowerAToZ(const QString& text)
+{
+    return shiftCase(text, u'A', u'a');
+}
+
 QString pad(const QString& text, int width)
 {
     return (trimmed(text) + QString(width, QLatin1Char(' '))).left(width);

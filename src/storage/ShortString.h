@@ -17,6 +17,10 @@ void store(const QString& text, char* field, int capacity);
 // capacity.
 QString load(const char* field, int capacity);
 
+// The letters a-z turned to A-Z, or A-Z to a-z; no other character changes case.
+QString upperAToZ(const QString& text);
+QString lowerAToZ(const QString& text);
+
 // A column of exactly width characters: the trimmed text followed by blanks, cut to width.
 QString pad(const QString& text, int width);
 

@@ -126,6 +126,87 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         p.drawText(page, Qt::AlignCenter, QStringLiteral("PDF"));
         break;
     }
+    case Artwork::Symbol::New:
+    case Artwork::Symbol::Duplicate:
+    case Artwork::Symbol::Notes: {
+        if (symbol == Artwork::Symbol::Duplicate)
+            p.drawRect(QRectF(r.left() + 1 * u, r.top() + 0.5 * u, 5.5 * u, 7 * u));
+        const QRectF page(r.left() + 2.5 * u, r.top() + 2 * u, 6 * u, 7.5 * u);
+        p.setBrush(symbol == Artwork::Symbol::Duplicate ? QBrush(Qt::white) : QBrush(Qt::NoBrush));
+        p.drawRect(page);
+        p.setBrush(Qt::NoBrush);
+        if (symbol == Artwork::Symbol::New) {
+            p.drawLine(QPointF(page.center().x() - 1.6 * u, page.center().y()),
+                       QPointF(page.center().x() + 1.6 * u, page.center().y()));
+            p.drawLine(QPointF(page.center().x(), page.center().y() - 1.6 * u),
+                       QPointF(page.center().x(), page.center().y() + 1.6 * u));
+        } else {
+            for (int i = 0; i < 3; ++i)
+                p.drawLine(QPointF(page.left() + 1.2 * u, page.top() + (2 + 1.8 * i) * u),
+                           QPointF(page.right() - 1.2 * u, page.top() + (2 + 1.8 * i) * u));
+        }
+        break;
+    }
+    case Artwork::Symbol::Save: {
+        const QRectF disk(r.left() + 1 * u, r.top() + 1 * u, 8 * u, 8 * u);
+        p.drawRoundedRect(disk, 0.6 * u, 0.6 * u);
+        p.drawRect(QRectF(disk.left() + 2 * u, disk.top(), 4 * u, 2.6 * u));
+        p.drawRect(QRectF(disk.left() + 1.6 * u, disk.top() + 4.6 * u, 4.8 * u, 3.4 * u));
+        break;
+    }
+    case Artwork::Symbol::Attach: {
+        QPainterPath clip;
+        clip.moveTo(c.x() + 1.5 * u, r.top() + 3 * u);
+        clip.lineTo(c.x() + 1.5 * u, r.top() + 7.5 * u);
+        clip.arcTo(QRectF(c.x() - 1.5 * u, r.top() + 6 * u, 3 * u, 3 * u), 0, -180);
+        clip.lineTo(c.x() - 1.5 * u, r.top() + 2 * u);
+        clip.arcTo(QRectF(c.x() - 1.5 * u, r.top() + 0.5 * u, 3 * u, 3 * u), 180, -180);
+        p.drawPath(clip);
+        break;
+    }
+    case Artwork::Symbol::Print:
+        p.drawRect(QRectF(r.left() + 2.5 * u, r.top() + 0.8 * u, 5 * u, 3 * u));
+        p.drawRoundedRect(QRectF(r.left() + 0.8 * u, r.top() + 3.8 * u, 8.4 * u, 3.6 * u), 0.6 * u, 0.6 * u);
+        p.drawRect(QRectF(r.left() + 2.5 * u, r.top() + 6.2 * u, 5 * u, 3 * u));
+        break;
+    case Artwork::Symbol::First:
+    case Artwork::Symbol::Previous:
+    case Artwork::Symbol::Next:
+    case Artwork::Symbol::Last: {
+        const bool forward = symbol == Artwork::Symbol::Next || symbol == Artwork::Symbol::Last;
+        const qreal tip = forward ? r.right() - 2 * u : r.left() + 2 * u;
+        const qreal back = forward ? r.left() + 3 * u : r.right() - 3 * u;
+        p.setBrush(ink);
+        p.drawPolygon(QPolygonF({QPointF(tip, c.y()), QPointF(back, c.y() - 3.5 * u), QPointF(back, c.y() + 3.5 * u)}));
+        if (symbol == Artwork::Symbol::First || symbol == Artwork::Symbol::Last) {
+            const qreal bar = forward ? r.right() - 1.2 * u : r.left() + 1.2 * u;
+            p.drawLine(QPointF(bar, c.y() - 3.5 * u), QPointF(bar, c.y() + 3.5 * u));
+        }
+        break;
+    }
+    case Artwork::Symbol::Export: {
+        const QRectF sheet(r.left() + 0.8 * u, r.top() + 1.5 * u, 6 * u, 7 * u);
+        p.drawRect(sheet);
+        p.drawLine(QPointF(sheet.left(), sheet.top() + 2.3 * u), QPointF(sheet.right(), sheet.top() + 2.3 * u));
+        p.drawLine(QPointF(sheet.left(), sheet.top() + 4.6 * u), QPointF(sheet.right(), sheet.top() + 4.6 * u));
+        p.drawLine(QPointF(sheet.center().x(), sheet.top()), QPointF(sheet.center().x(), sheet.bottom()));
+        p.drawLine(QPointF(c.x() + 1 * u, c.y()), QPointF(r.right() - 0.5 * u, c.y()));
+        p.drawPolyline(QPolygonF({QPointF(r.right() - 2.2 * u, c.y() - 1.7 * u), QPointF(r.right() - 0.5 * u, c.y()),
+                                  QPointF(r.right() - 2.2 * u, c.y() + 1.7 * u)}));
+        break;
+    }
+    case Artwork::Symbol::Available:
+    case Artwork::Symbol::Check:
+        if (symbol == Artwork::Symbol::Available) {
+            p.drawEllipse(QPointF(c.x() - 1 * u, c.y() - 1 * u), 3.3 * u, 3.3 * u);
+            p.drawLine(QPointF(c.x() + 1.4 * u, c.y() + 1.4 * u), QPointF(r.right() - 0.6 * u, r.bottom() - 0.6 * u));
+            p.drawPolyline(QPolygonF({QPointF(c.x() - 2.6 * u, c.y() - 1 * u), QPointF(c.x() - 1.4 * u, c.y() + 0.3 * u),
+                                      QPointF(c.x() + 0.8 * u, c.y() - 2.4 * u)}));
+        } else {
+            p.drawPolyline(QPolygonF({QPointF(r.left() + 1.5 * u, c.y()), QPointF(c.x() - 0.8 * u, r.bottom() - 2 * u),
+                                      QPointF(r.right() - 1.2 * u, r.top() + 1.8 * u)}));
+        }
+        break;
     case Artwork::Symbol::Mail: {
         const QRectF env(r.left() + 1 * u, r.top() + 2.5 * u, 8 * u, 5 * u);
         p.drawRect(env);
@@ -230,6 +311,15 @@ QPixmap icon(Symbol symbol, int size)
     p.setPen(Qt::NoPen);
     p.drawEllipse(disc);
     drawSymbol(p, symbol, disc.adjusted(size * 0.2, size * 0.2, -size * 0.2, -size * 0.2), Qt::white);
+    return pixmap;
+}
+
+QPixmap glyph(Symbol symbol, int size, const QColor& colour)
+{
+    QPixmap pixmap = blank(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawSymbol(p, symbol, QRectF(size * 0.06, size * 0.06, size * 0.88, size * 0.88), colour);
     return pixmap;
 }
 

@@ -11,7 +11,10 @@ class QWidget;
 // their Italian texts.
 namespace Artwork {
 
-enum class Symbol { Member, Card, Book, Disc, Loan, Catalogue, Info, Help, Copyright, Web, Exit, Pdf, Mail };
+enum class Symbol {
+    Member, Card, Book, Disc, Loan, Catalogue, Info, Help, Copyright, Web, Exit, Pdf, Mail,
+    New, Duplicate, Save, Attach, Print, First, Previous, Next, Last, Export, Available, Notes, Check
+};
 
 // The product's logo: an open book and "Lettoria 3.0".
 QPixmap logo(const QSize& size);
@@ -21,6 +24,8 @@ QPixmap areaPicture(Symbol symbol, const QString& name, const QColor& colour, co
 QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size);
 // A round icon of a symbol.
 QPixmap icon(Symbol symbol, int size);
+// A symbol alone, in one colour, for the button bars of the work screens.
+QPixmap glyph(Symbol symbol, int size, const QColor& colour);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 

@@ -1,3 +1,4 @@
+#include "CardScreen.h"
 #include "ClickableLabel.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -76,18 +78,30 @@ private slots:
         logIn();
         QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
         for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgTessere, menu->btnTessere,
-                                     menu->imgLibri, menu->btnLibri, menu->imgDVD, menu->btnDVD, menu->imgPrestiti,
-                                     menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
+                                     menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
             QVERIFY(!part->pixmap().isNull());
             QVERIFY(!part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
         }
         QCOMPARE(chosen.count(), 0);
-        menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
-        QTest::mouseClick(menu->btnLibri, Qt::LeftButton);
-        QTest::mouseClick(menu->imgLibri, Qt::LeftButton);
-        QCOMPARE(chosen.count(), 2);
-        QCOMPARE(chosen.at(0).at(0).value<TfrmAvvio::Area>(), TfrmAvvio::Area::Libri);
+        QVERIFY(menu->isVisible());
+    }
+
+    void bookAndDvdArchivesComeBackToTheSameMenu()
+    {
+        logIn();
+        for (ClickableLabel* part : {menu->imgLibri, menu->btnLibri, menu->imgDVD, menu->btnDVD}) {
+            QVERIFY(part->isEnabled());
+            QTest::mouseClick(part, Qt::LeftButton);
+            CardScreen* screen = (part == menu->imgLibri || part == menu->btnLibri) ? screens->frmLibri()
+                                                                                   : screens->frmDVD();
+            QCOMPARE(visibleWindows(), QList<QWidget*>({screen}));
+            QVERIFY(screen->windowState() & Qt::WindowMaximized);
+            screen->cmdEsci->click();
+            QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        }
+        QCOMPARE(screens->frmLibri()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Libri"));
+        QCOMPARE(screens->frmDVD()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio DVD"));
     }
 
     void closingTheMenuEndsTheProgramWithoutAQuestion()
