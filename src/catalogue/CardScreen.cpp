@@ -106,6 +106,14 @@ CardScreen::CardScreen(const CardTable& table, QWidget* parent)
     }
     m_status->clearOver(this);
     m_status->clearOver(panel);
+    // Fields keep their mouse moves to themselves, so each without a text of its own empties the line.
+    for (QWidget* control : std::as_const(m_controls)) {
+        if (m_table.statusTexts.contains(control->objectName()))
+            continue;
+        m_status->clearOver(control);
+        if (auto* combo = qobject_cast<QComboBox*>(control))
+            m_status->clearOver(combo->lineEdit());
+    }
     // The highlights stand in the fields' parents, which the layouts have given them by now.
     for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
         FieldHighlight::attach(it.value(), it.key());
@@ -141,7 +149,7 @@ QWidget* CardScreen::buildButtonBar()
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
-        b->setMinimumWidth(62);
+        b->setMinimumWidth(std::max(62, b->fontMetrics().horizontalAdvance(text) + 14));
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
@@ -222,12 +230,13 @@ QWidget* CardScreen::buildFields()
             picture->setFixedWidth(52);
             inner->addWidget(picture);
             grid = new QGridLayout;
+            // The same columns in every section, so that labels and fields line up down the card.
             grid->setHorizontalSpacing(8);
-            grid->setVerticalSpacing(5);
+            grid->setVerticalSpacing(9);
             grid->setColumnMinimumWidth(0, 128);
+            grid->setColumnMinimumWidth(1, 330);
             grid->setColumnMinimumWidth(2, 118);
-            grid->setColumnStretch(1, 1);
-            grid->setColumnStretch(3, 1);
+            grid->setColumnMinimumWidth(3, 330);
             inner->addLayout(grid, 1);
             sections->addWidget(box);
             m_status->clearOver(box);
@@ -280,12 +289,13 @@ QWidget* CardScreen::buildFields()
         if (field.place != CardField::Place::Beside && field.narrow)
             cell->addStretch();
     }
+    sections->addStretch(1);
     // The cancelled box closes the last row, beside the due date.
     chkAnnullata = new QCheckBox(QStringLiteral("Annullata"));
     chkAnnullata->setObjectName(QStringLiteral("chkAnnullata"));
     chkAnnullata->setFont(fieldFont());
     auto* cancelledIcon = new QLabel;
-    cancelledIcon->setPixmap(Artwork::glyph(Artwork::Symbol::Exit, 22, kCrimson));
+    cancelledIcon->setPixmap(Artwork::glyph(Artwork::Symbol::Cancelled, 22, kCrimson));
     cell->addSpacing(12);
     cell->addWidget(cancelledIcon);
     cell->addWidget(chkAnnullata);

@@ -207,6 +207,10 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
                                       QPointF(r.right() - 1.2 * u, r.top() + 1.8 * u)}));
         }
         break;
+    case Artwork::Symbol::Cancelled:
+        p.drawEllipse(c, 4 * u, 4 * u);
+        p.drawLine(QPointF(c.x() - 2.8 * u, c.y() + 2.8 * u), QPointF(c.x() + 2.8 * u, c.y() - 2.8 * u));
+        break;
     case Artwork::Symbol::Mail: {
         const QRectF env(r.left() + 1 * u, r.top() + 2.5 * u, 8 * u, 5 * u);
         p.drawRect(env);

@@ -1,7 +1,7 @@
 #include "StatusLine.h"
 
-#include <QEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 StatusLine::StatusLine(QLabel* panInfo)
     : QObject(panInfo)
@@ -12,19 +12,24 @@ StatusLine::StatusLine(QLabel* panInfo)
 void StatusLine::describe(QWidget* control, const QString& text)
 {
     m_texts.insert(control, text);
+    control->setMouseTracking(true);
     control->installEventFilter(this);
 }
 
 void StatusLine::clearOver(QWidget* widget)
 {
+    widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
 
 bool StatusLine::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter)
+    if (event->type() == QEvent::MouseMove) {
         m_line->setText(m_texts.value(watched));
-    else if (event->type() == QEvent::Leave && m_texts.contains(watched))
-        m_line->clear();
+        // A described control keeps its move to itself, so that the panel behind it does not empty
+        // the line again; a move with a button held still belongs to the control.
+        if (m_texts.contains(watched) && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+            return true;
+    }
     return QObject::eventFilter(watched, event);
 }

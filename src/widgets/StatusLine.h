@@ -7,8 +7,9 @@
 class QLabel;
 class QWidget;
 
-// The status line at the foot of a work screen: a control's one-line description while the mouse
-// is over it, nothing over the background, the panels and the controls without a text.
+// The status line at the foot of a work screen: moving the mouse over a control shows its one-line
+// description; moving it over the background, the panels and the controls without a text of their
+// own empties the line.
 class StatusLine : public QObject
 {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
     explicit StatusLine(QLabel* panInfo);
 
     void describe(QWidget* control, const QString& text);
-    // The mouse over this widget empties the line.
+    // The mouse moving over this widget, or over a child without a text, empties the line.
     void clearOver(QWidget* widget);
 
 protected:

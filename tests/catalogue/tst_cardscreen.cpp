@@ -1,0 +1,531 @@
+#include "CardScreen.h"
+#include "CodeValidation.h"
+#include "HelpTopic.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "RecordFile.h"
+#include "ResultList.h"
+#include "SearchWindow.h"
+#include "ShortString.h"
+#include "TMisc.h"
+#include "TestFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const auto& box : MessageBox::shown())
+        texts << box.text;
+    return texts;
+}
+
+std::unique_ptr<CardScreen> openScreen(bool books)
+{
+    std::unique_ptr<CardScreen> screen;
+    if (books)
+        screen = std::make_unique<TfrmLibri>();
+    else
+        screen = std::make_unique<TfrmDVD>();
+    screen->show();
+    if (!QTest::qWaitForWindowActive(screen.get()))
+        qWarning("the card screen did not become active");
+    return screen;
+}
+
+QLineEdit* edit(CardScreen& screen, const QString& field)
+{
+    return qobject_cast<QLineEdit*>(screen.control(field));
+}
+
+void typeInto(CardScreen& screen, const QString& field, const QString& text)
+{
+    QWidget* control = screen.control(field);
+    control->setFocus();
+    // Key clicks carry ASCII only; other characters arrive as typed text.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+        QTest::keyClicks(control, text);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        combo->lineEdit()->insert(text);
+    else
+        qobject_cast<QLineEdit*>(control)->insert(text);
+}
+
+// A validation that answers OK, as the librarian would after reading the verdict.
+void validateWithOk(const QString& window)
+{
+    Modal::setDriver(window, [](QDialog& d) { d.findChild<QPushButton*>("btnOK")->click(); });
+}
+
+void storeBooks(int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        TSchedaLibro b;
+        b.Titolo = QStringLiteral("Volume %1").arg(i);
+        b.Codice = QStringLiteral("V%1").arg(i);
+        b.Convalida = ShortString::kYes;
+        b.Autore = QStringLiteral("Autore");
+        b.Prestato = QStringLiteral("Tessera n. 27");
+        b.Scadenza = QStringLiteral("30/06/2015");
+        b.Annullata = ShortString::kNo;
+        b.File01 = QStringLiteral("copertina.jpg");
+        Archive<TSchedaLibro>().append(b);
+    }
+}
+
+const QString kBookTitleMissing = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro.");
+const QString kBookCodeMissing =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del libro.");
+const QString kBookNotValidated = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del libro utilizzando "
+    "il pulsante a destra del campo di testo Codice.");
+const QString kBookAuthorMissing =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro.");
+const QString kAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+
+} // namespace
+
+class TestCardScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestFixture> fx;
+
+private slots:
+    void init() { fx = std::make_unique<TestFixture>(); }
+    void cleanup() { fx.reset(); }
+
+    void newBookTypedValidatedAndSaved()
+    {
+        auto screen = openScreen(true);
+        QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        QCOMPARE(QApplication::focusWidget(), screen->control("Titolo"));
+        QCOMPARE(edit(*screen, "Prestato")->text(), QStringLiteral("Libro disponibile per il prestito"));
+        QTest::keyClicks(screen->control("Titolo"), "  Il nome della rosa");
+        QTest::keyClick(screen->control("Titolo"), Qt::Key_Return);
+        QTest::keyClicks(screen->control("Codice"), "ab-12");
+        QTest::keyClick(screen->control("Codice"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen->control("Scaffale"));
+        typeInto(*screen, "Autore", QStringLiteral("Umberto Eco"));
+        typeInto(*screen, "Citta", QStringLiteral("Milano \u20AC"));
+        typeInto(*screen, "Genere", QStringLiteral("Romanzo storico"));
+
+        QString shownCode;
+        Modal::setDriver("frmConvalida", [&](QDialog& d) {
+            shownCode = d.findChild<QLabel*>("txtCodice")->text();
+            d.findChild<QPushButton*>("btnOK")->click();
+        });
+        screen->btnCodice->click();
+        QCOMPARE(shownCode, QStringLiteral("CODICE DA CONVALIDARE:  ab-12"));
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kYes);
+
+        screen->cmdSalva->click();
+        QCOMPARE(shownTexts(), QStringList({kAdded}));
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("1"));
+        const QByteArray bytes = fx->readFile("Libri.pro");
+        QCOMPARE(bytes.size(), 3237);
+        QCOMPARE(bytes.mid(0, 19), QByteArray("\x12Il nome della rosa"));
+        QCOMPARE(bytes.mid(251, 6), QByteArray("\x05" "ab-12"));
+        QCOMPARE(bytes.mid(276, 3), QByteArray("\x02S\xEC"));
+        QCOMPARE(bytes.mid(330, 12), QByteArray("\x0BUmberto Eco"));
+        QCOMPARE(bytes.mid(500, 16), QByteArray("\x0FRomanzo storico"));
+        QCOMPARE(bytes.mid(704, 9), QByteArray("\x08Milano \x80"));
+        QCOMPARE(bytes.mid(1345, 34), QByteArray("\x21Libro disponibile per il prestito"));
+        QCOMPARE(bytes.at(1466), '\0');
+        QCOMPARE(bytes.mid(1728, 3), QByteArray("\x02No"));
+
+        // Saved again: overwritten in place.
+        MessageBox::clearShown();
+        screen->cmdSalva->click();
+        QCOMPARE(shownTexts(), QStringList({kSaved}));
+        QCOMPARE(fx->readFile("Libri.pro").size(), 3237);
+    }
+
+    void saveChecksInOrder_data()
+    {
+        QTest::addColumn<bool>("books");
+        QTest::addColumn<QStringList>("filled");   // fields typed; "Convalida" marks a validated code
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("book: title") << true << QStringList() << kBookTitleMissing << "Titolo";
+        QTest::newRow("book: code") << true << QStringList({"Titolo", "Autore"}) << kBookCodeMissing << "Codice";
+        QTest::newRow("book: validation") << true << QStringList({"Titolo", "Codice", "Autore"}) << kBookNotValidated
+                                          << "Codice";
+        QTest::newRow("book: author") << true << QStringList({"Titolo", "Codice", "Convalida"}) << kBookAuthorMissing
+                                      << "Autore";
+        QTest::newRow("dvd: title") << false << QStringList({"Codice"})
+                                    << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il "
+                                                      "titolo del DVD.")
+                                    << "Titolo";
+        QTest::newRow("dvd: code") << false << QStringList({"Titolo"})
+                                   << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il "
+                                                     "codice identificativo del DVD.")
+                                   << "Codice";
+        QTest::newRow("dvd: validation") << false << QStringList({"Titolo", "Codice"})
+                                         << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario "
+                                                           "convalidare il codice identificativo del DVD utilizzando "
+                                                           "il pulsante a destra del campo di testo Codice.")
+                                         << "Codice";
+        QTest::newRow("dvd: no author needed") << false << QStringList({"Titolo", "Codice", "Convalida"}) << kAdded
+                                               << "";
+    }
+
+    void saveChecksInOrder()
+    {
+        QFETCH(bool, books);
+        QFETCH(QStringList, filled);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        auto screen = openScreen(books);
+        for (const QString& field : filled) {
+            if (field == "Convalida") {
+                validateWithOk(books ? "frmConvalida" : "frmConvalidaDVD");
+                screen->btnCodice->click();
+            } else {
+                typeInto(*screen, field, "  x" + field);
+            }
+        }
+        screen->control("Note")->setFocus();
+        screen->cmdSalva->click();
+        QCOMPARE(shownTexts(), QStringList({message}));
+        if (focus.isEmpty()) {
+            QCOMPARE(Archive<TSchedaDVD>().count(), std::optional<int>(1));
+            return;
+        }
+        QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Warning);
+        QCOMPARE(QApplication::focusWidget(), screen->control(focus));
+        QCOMPARE(fx->readFile(books ? "Libri.pro" : "DVD.pro").size(), 0);
+    }
+
+    void storedCardBrowsedEditedAndSavedInPlace()
+    {
+        storeBooks(3);
+        auto screen = openScreen(true);
+        screen->cmdUltimo->click();
+        screen->cmdIndietro->click();
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(edit(*screen, "Titolo")->text(), QStringLiteral("Volume 2"));
+        QCOMPARE(edit(*screen, "Prestato")->text(), QStringLiteral("Tessera n. 27"));
+        QCOMPARE(screen->lblFile01->text(), QStringLiteral("copertina.jpg"));
+        typeInto(*screen, "Note", "Rilegato");
+        screen->chkAnnullata->setChecked(true);
+        screen->cmdSalva->click();
+        QCOMPARE(shownTexts(), QStringList({kSaved}));
+        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(3));
+        const TSchedaLibro saved = *Archive<TSchedaLibro>().read(2);
+        QCOMPARE(saved.Note, QStringLiteral("Rilegato"));
+        QCOMPARE(saved.Codice, QStringLiteral("V2"));
+        QCOMPARE(saved.Annullata, ShortString::kYes);
+        QCOMPARE(saved.Scadenza, QStringLiteral("30/06/2015"));
+        QCOMPARE(saved.File01, QStringLiteral("copertina.jpg"));
+        QCOMPARE(Archive<TSchedaLibro>().read(3)->Note, QString());
+
+        // Showing the screen again starts from a new card.
+        screen->hide();
+        screen->show();
+        QCOMPARE(screen->lblPosizione->text(), QString());
+        QCOMPARE(edit(*screen, "Titolo")->text(), QString());
+        QVERIFY(!screen->chkAnnullata->isChecked());
+    }
+
+    void duplicate()
+    {
+        storeBooks(1);
+        auto screen = openScreen(true);
+        screen->cmdDuplica->click();
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+                                   "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
+                                   "questa \u00E8 stata inserita in archivio.")}));
+        MessageBox::clearShown();
+
+        screen->cmdPrimo->click();
+        screen->chkAnnullata->setChecked(true);
+        screen->cmdDuplica->click();
+        QCOMPARE(screen->lblPosizione->text(), QString());
+        QCOMPARE(edit(*screen, "Codice")->text(), QString());
+        QCOMPARE(edit(*screen, "Titolo")->text(), QStringLiteral("Volume 1"));
+        QCOMPARE(edit(*screen, "Autore")->text(), QStringLiteral("Autore"));
+        QCOMPARE(edit(*screen, "Prestato")->text(), QStringLiteral("Libro disponibile per il prestito"));
+        QCOMPARE(edit(*screen, "Scadenza")->text(), QString());
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kNo);
+        QCOMPARE(screen->lblFile01->text(), QString());
+        QVERIFY(!screen->chkAnnullata->isChecked());
+        QCOMPARE(QApplication::focusWidget(), screen->control("Codice"));
+        MessageBox::clearShown();
+
+        typeInto(*screen, "Codice", "V2");
+        screen->cmdSalva->click();
+        QCOMPARE(shownTexts(), QStringList({kBookNotValidated}));
+        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(1));
+    }
+
+    void codeOfAStoredCardCannotChange()
+    {
+        storeBooks(1);
+        auto screen = openScreen(true);
+        QLineEdit* code = edit(*screen, "Codice");
+        // On a new card every key is taken.
+        QTest::keyClicks(code, "N1");
+        QCOMPARE(code->text(), QStringLiteral("N1"));
+
+        screen->cmdPrimo->click();
+        code->setFocus();
+        code->setCursorPosition(2);
+        QTest::keyClicks(code, "x");
+        QTest::keyClick(code, Qt::Key_Backspace);
+        QTest::keyClick(code, Qt::Key_Delete);
+        QCOMPARE(code->text(), QStringLiteral("V1"));
+        QTest::keyClick(code, Qt::Key_Left);
+        QCOMPARE(code->cursorPosition(), 1);
+        QTest::keyClick(code, Qt::Key_Right);
+        QCOMPARE(code->cursorPosition(), 2);
+        QTest::keyClick(code, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen->control("Scaffale"));
+
+        screen->btnCodice->click();
+        QCOMPARE(shownTexts(),
+                 QStringList({QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.")}));
+        QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Information);
+        QCOMPARE(QApplication::focusWidget(), screen->control("Codice"));
+        QVERIFY(Modal::opened().isEmpty());
+    }
+
+    void codeCheckNeedsACode()
+    {
+        auto screen = openScreen(false);
+        typeInto(*screen, "Codice", "   ");
+        screen->btnCodice->click();
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Indicare il codice identificativo da assegnare al DVD prima "
+                                                           "di premere il pulsante di convalida.")}));
+        QVERIFY(Modal::opened().isEmpty());
+    }
+
+    void annullaKeepsTheCodeUnvalidated()
+    {
+        auto screen = openScreen(true);
+        typeInto(*screen, "Codice", "C1");
+        Modal::setDriver("frmConvalida", [](QDialog& d) { d.findChild<QPushButton*>("btnAnnulla")->click(); });
+        screen->btnCodice->click();
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kNo);
+    }
+
+    void isbnTurnsToUpperCaseOnKeyRelease()
+    {
+        auto screen = openScreen(true);
+        QLineEdit* isbn = edit(*screen, "Isbn");
+        isbn->setFocus();
+        QTest::keyClicks(isbn, " 88-04-3");
+        QTest::keyClick(isbn, Qt::Key_X, Qt::NoModifier);
+        QCOMPARE(isbn->text(), QStringLiteral("88-04-3X"));
+        isbn->setText(QStringLiteral("\u00E0bc"));
+        QTest::keyRelease(isbn, Qt::Key_Shift);
+        QCOMPARE(isbn->text(), QStringLiteral("\u00E0BC"));
+    }
+
+    void enterChain_data()
+    {
+        QTest::addColumn<bool>("books");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("books") << true
+                               << QStringList({"Titolo", "Codice", "Scaffale", "Autore", "Nazione", "Curatore", "Dewey",
+                                               "Pagine", "Genere", "Giudizio", "Editore", "Isbn", "Citta", "Anno",
+                                               "Volumi", "Prezzo", "Collana", "Formato", "Originale", "Lingua", "Prima",
+                                               "Traduttore", "Versione", "Note", "Prestato", "Scadenza", "Titolo"});
+        QTest::newRow("dvds") << false
+                              << QStringList({"Titolo", "Codice", "Scaffale", "Regia", "Nazione", "Protagonista", "Anno",
+                                              "Durata", "Genere", "Giudizio", "Distribuzione", "Sceneggiatura",
+                                              "Collana", "Prezzo", "Cast", "Contenuti", "Originale", "Lingua",
+                                              "AltreLingue", "Sottotitoli", "Premi", "Note", "Prestato", "Scadenza",
+                                              "Titolo"});
+    }
+
+    void enterChain()
+    {
+        QFETCH(bool, books);
+        QFETCH(QStringList, chain);
+        auto screen = openScreen(books);
+        QStringList walked;
+        for (int i = 0; i < chain.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            walked << focus->objectName().mid(3);
+            QVERIFY(screen->findChild<QFrame*>("eff" + walked.last())->isVisible());
+            QTest::keyClick(focus, Qt::Key_Return);
+        }
+        QCOMPARE(walked, chain);
+    }
+
+    void fieldsAndLists()
+    {
+        auto books = openScreen(true);
+        auto* genre = qobject_cast<QComboBox*>(books->control("Genere"));
+        auto* language = qobject_cast<QComboBox*>(books->control("Lingua"));
+        QCOMPARE(genre->count(), 120);
+        QCOMPARE(genre->itemText(0), QStringLiteral("Agricoltura"));
+        QCOMPARE(genre->itemText(119), QStringLiteral("Usi e costumi, etichetta, folclore"));
+        QCOMPARE(language->count(), 213);
+        QCOMPARE(language->itemText(212), QStringLiteral("Zulu"));
+        QCOMPARE(edit(*books, "Dewey")->maxLength(), 3);
+        QCOMPARE(edit(*books, "Titolo")->maxLength(), 250);
+        QVERIFY(edit(*books, "Prestato")->isReadOnly());
+
+        // A chosen item does not stay chosen when the box takes the focus again; its text stays.
+        genre->setCurrentIndex(5);
+        books->control("Note")->setFocus();
+        genre->setFocus();
+        QCOMPARE(genre->currentIndex(), -1);
+        QCOMPARE(genre->currentText(), QStringLiteral("Arti grafiche"));
+
+        auto dvds = openScreen(false);
+        QCOMPARE(qobject_cast<QComboBox*>(dvds->control("Genere"))->count(), 31);
+        QCOMPARE(qobject_cast<QComboBox*>(dvds->control("Lingua"))->count(), 213);
+        QCOMPARE(edit(*dvds, "Premi")->maxLength(), 30);
+        QCOMPARE(edit(*dvds, "Anno")->maxLength(), 4);
+        QVERIFY(!dvds->btnDewey);
+        QVERIFY(!books->cmdFile->isEnabled() && !books->cmdStampa->isEnabled() && !books->cmdEsporta->isEnabled());
+        QVERIFY(!books->btnDewey->isEnabled());
+    }
+
+    void webSearch_data()
+    {
+        QTest::addColumn<bool>("books");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("books by ISBN") << true << "Isbn" << " 88-04-3x" << "\"https://www.google.com/search?q=ISBN:88-04-3X\""
+                                       << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
+                                          "compilare il campo relativo all'ISBN del libro.";
+        QTest::newRow("dvds by title") << false << "Titolo" << "  La dolce vita "
+                                       << "\"https://www.google.com/search?q=La dolce vita\""
+                                       << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
+                                          "compilare il campo relativo al titolo del DVD.";
+    }
+
+    void webSearch()
+    {
+        QFETCH(bool, books);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, command);
+        QFETCH(QString, missing);
+        auto screen = openScreen(books);
+        screen->btnGoogle->click();
+        QCOMPARE(shownTexts(), QStringList({missing}));
+        QCOMPARE(QApplication::focusWidget(), screen->control(field));
+        QVERIFY(TMisc::recorded().isEmpty());
+        MessageBox::clearShown();
+
+        typeInto(*screen, field, typed);
+        screen->btnGoogle->click();
+        QCOMPARE(TMisc::recorded(), QStringList({command}));
+        QVERIFY(MessageBox::shown().isEmpty());
+
+        TMisc::refuseNext();
+        screen->btnGoogle->click();
+        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+                                   "Attenzione: il sistema non permette di collegarsi al motore di ricerca di Google."
+                                   "\n\r\n\rAccertarsi che la propria connessione a Internet funzioni correttamente.")}));
+    }
+
+    void searchHitLoadsIntoTheCard()
+    {
+        storeBooks(3);
+        auto screen = openScreen(true);
+        QString marker;
+        Modal::setDriver("frmTrovaDisponibili", [&](QDialog& d) {
+            auto& w = static_cast<SearchWindow&>(d);
+            marker = w.lblMemory->text();
+            w.criterion(0)->setText("volume");
+            w.btnCerca->click();
+            // Every book is lent: none is listed.
+            QCOMPARE(w.lstRecords->count(), 0);
+            w.btnChiudi->click();
+        });
+        screen->cmdDisponibili->click();
+        QCOMPARE(marker, QStringLiteral("libri"));
+
+        Modal::setDriver("frmTrovaLibri", [&](QDialog& d) {
+            auto& w = static_cast<SearchWindow&>(d);
+            marker = w.lblMemory->text();
+            w.criterion(0)->setText("volume 3");
+            w.btnCerca->click();
+            w.lstRecords->selectIndex(0);
+            emit w.lstRecords->lineDoubleClicked(0);
+        });
+        screen->cmdTrova->click();
+        QCOMPARE(marker, QStringLiteral("libri"));
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(edit(*screen, "Titolo")->text(), QStringLiteral("Volume 3"));
+        QCOMPARE(edit(*screen, "Codice")->text(), QStringLiteral("V3"));
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kYes);
+        // A stored card now: its code is fixed.
+        edit(*screen, "Codice")->setFocus();
+        QTest::keyClicks(edit(*screen, "Codice"), "9");
+        QCOMPARE(edit(*screen, "Codice")->text(), QStringLiteral("V3"));
+    }
+
+    void statusLineAndHelp()
+    {
+        auto screen = openScreen(false);
+        const auto moveOver = [](QWidget* widget) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &move);
+        };
+        QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        moveOver(screen->cmdDisponibili);
+        QCOMPARE(screen->panInfo->text(),
+                 QStringLiteral("Trova un DVD in archivio fra quelli disponibili per il prestito."));
+        moveOver(screen->control("Titolo"));   // a field without a text of its own
+        QCOMPARE(screen->panInfo->text(), QString());
+        moveOver(screen->control("Scadenza"));
+        QCOMPARE(screen->panInfo->text(), QStringLiteral("Campo di testo di sola lettura che si autocompila in fase "
+                                                         "di emissione di una scheda prestito."));
+        moveOver(screen.get());
+        QCOMPARE(screen->panInfo->text(), QString());
+        moveOver(screen->btnGoogle);
+        QCOMPARE(screen->panInfo->text(), QStringLiteral("Cerca sul Web, tramite Google, informazioni relative al DVD "
+                                                         "con il titolo indicato."));
+
+        QString title;
+        int paragraphs = 0;
+        Modal::setDriver("frmGuida", [&](QDialog& d) {
+            title = d.findChild<QLabel*>("lblTitolo")->text();
+            paragraphs = int(d.findChild<QPlainTextEdit*>("txtGuida")->toPlainText().split("\n\n").size());
+        });
+        screen->cmdGuida->click();
+        QCOMPARE(title, QStringLiteral("Archivio DVD."));
+        QCOMPARE(paragraphs, HelpTopic::load("dvd").paragraphs.size());
+        QVERIFY(HelpTopic::load("dvd").paragraphs.first().startsWith(
+            "L'ambiente per la gestione dei DVD presenta una serie di campi di testo in cui bisogna inserire le "
+            "informazioni riguardanti ciascun film o documentario."));
+        const HelpTopic books = HelpTopic::load("libri");
+        QCOMPARE(books.title, QStringLiteral("Archivio Libri."));
+        QCOMPARE(books.paragraphs.size(), 6);
+        QVERIFY(books.paragraphs.first().startsWith(
+            "L'ambiente per la gestione dei libri presenta una serie di campi di testo in cui bisogna inserire le "
+            "informazioni riguardanti ciascuna opera."));
+    }
+
+    void closingSaysSo()
+    {
+        auto screen = openScreen(true);
+        QSignalSpy closed(screen.get(), &CardScreen::closed);
+        screen->cmdEsci->click();
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(!screen->isVisible());
+    }
+};
+
+QTEST_MAIN(TestCardScreen)
+#include "tst_cardscreen.moc"
