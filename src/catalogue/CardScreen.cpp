@@ -214,6 +214,12 @@ QWidget* CardScreen::buildFields()
 
     QGridLayout* grid = nullptr;
     QHBoxLayout* cell = nullptr;
+    // A cell of narrow fields keeps them together on its left.
+    bool narrowCell = false;
+    const auto closeCell = [&] {
+        if (cell && narrowCell)
+            cell->addStretch();
+    };
     int row = -1;
     int section = -1;
     for (const CardField& field : m_table.fields) {
@@ -254,6 +260,8 @@ QWidget* CardScreen::buildFields()
             cell->addWidget(label);
             cell->addWidget(control, field.narrow ? 0 : 1);
         } else {
+            closeCell();
+            narrowCell = field.narrow;
             if (field.place != CardField::Place::Right)
                 ++row;
             cell = new QHBoxLayout;
@@ -286,8 +294,6 @@ QWidget* CardScreen::buildFields()
             else
                 btnGoogle = button;
         }
-        if (field.place != CardField::Place::Beside && field.narrow)
-            cell->addStretch();
     }
     sections->addStretch(1);
     // The cancelled box closes the last row, beside the due date.
@@ -299,6 +305,7 @@ QWidget* CardScreen::buildFields()
     cell->addSpacing(12);
     cell->addWidget(cancelledIcon);
     cell->addWidget(chkAnnullata);
+    closeCell();
 
     if (btnDewey)
         btnDewey->setEnabled(false);   // the Dewey table comes with its own window

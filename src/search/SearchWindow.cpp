@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QStackedLayout>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,7 +71,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
     auto* criteria = new QGridLayout;
     criteria->setHorizontalSpacing(30);
-    criteria->setVerticalSpacing(2);
+    criteria->setVerticalSpacing(6);
     QFont editFont(QStringLiteral("Verdana"), 12);
     for (int i = 0; i < 10; ++i) {
         const SearchCriterion& c = table.criteria.at(size_t(i));
@@ -109,7 +109,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     criteriaButtons->addWidget(btnCerca);
 
     auto* first = new QVBoxLayout(panAvvio);
-    first->setContentsMargins(0, 0, 0, 0);
+    first->setContentsMargins(16, 12, 16, 12);
     for (const QString& text : {kCriteriaHelp1, kCriteriaHelp2, kCriteriaHelp3})
         first->addWidget(helpLine(text, panAvvio));
     first->addSpacing(8);
@@ -144,7 +144,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     resultButtons->addWidget(btnStampa);
 
     auto* second = new QVBoxLayout(panContainer);
-    second->setContentsMargins(0, 0, 0, 0);
+    second->setContentsMargins(16, 12, 16, 12);
     second->addWidget(helpLine(kListHelp1, panContainer));
     second->addWidget(helpLine(kListHelp2, panContainer));
     second->addLayout(find);
@@ -160,10 +160,16 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    auto* panels = new QStackedLayout(this);
-    panels->setContentsMargins(18, 14, 18, 14);
-    panels->addWidget(panAvvio);
-    panels->addWidget(panContainer);
+    // The two panels stand on white cards inside the dark-to-white frame of the window.
+    m_panels = new QStackedWidget(this);
+    m_panels->setObjectName(QStringLiteral("panels"));
+    m_panels->setStyleSheet(QStringLiteral(
+        "QStackedWidget#panels { background: white; border: 1px solid #9aa4ae; border-radius: 10px; }"));
+    m_panels->addWidget(panAvvio);
+    m_panels->addWidget(panContainer);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(14, 14, 14, 14);
+    frame->addWidget(m_panels);
 
     connect(btnCerca, &QPushButton::pressed, this, [this] {
         lblAttendere->show();
@@ -182,7 +188,7 @@ void SearchWindow::showEvent(QShowEvent* event)
     m_finder->forgetKey();
     lstRecords->selectIndex(0);
     txtTrova->clear();
-    static_cast<QStackedLayout*>(layout())->setCurrentWidget(panAvvio);
+    m_panels->setCurrentWidget(panAvvio);
     m_criteria.front()->setFocus();
 }
 
@@ -210,7 +216,7 @@ void SearchWindow::btnCercaClick()
     }
     lstRecords->setLines(*lines);
     lblTrovate->setText(kCount.arg(lines->size()));
-    static_cast<QStackedLayout*>(layout())->setCurrentWidget(panContainer);
+    m_panels->setCurrentWidget(panContainer);
     txtTrova->clear();
     txtTrova->setFocus();
 }

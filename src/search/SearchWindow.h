@@ -11,6 +11,7 @@ class ListFinder;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class ResultList;
 
 // The search window of an archive: up to ten criteria, the list of matching records, find within
@@ -57,6 +58,7 @@ private:
 
     const SearchTable& m_table;
     std::array<QLineEdit*, 10> m_criteria{};
+    QStackedWidget* m_panels;
     ListFinder* m_finder;
 };
 
