@@ -15,24 +15,11 @@ namespace {
 
 const QString kWrong = QStringLiteral("Attenzione: password errata.");
 
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const auto& box : MessageBox::shown())
-        texts << box.text;
-    return texts;
-}
 
 void type(QLineEdit* field, const QString& text)
 {
-    field->setFocus();
     field->clear();
-    // Key clicks carry ASCII only; other characters arrive as typed text.
-    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
-    if (ascii)
-        QTest::keyClicks(field, text);
-    else
-        field->insert(text);
+    TestFixture::type(field, text);
 }
 
 } // namespace
@@ -106,7 +93,7 @@ private slots:
     {
         QFETCH(QString, typed);
         enterPassword(typed);
-        QCOMPARE(shownTexts(), QStringList({kWrong}));
+        QCOMPARE(TestFixture::messages(), QStringList({kWrong}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Plain);
         QCOMPARE(pw->txtPassword->text(), QString());
         QCOMPARE(QApplication::focusWidget(), pw->txtPassword);
@@ -117,7 +104,7 @@ private slots:
     {
         QVERIFY(Password::writeStored(QStringLiteral("citt\u00C0")));
         enterPassword(QStringLiteral("citt\u00E0"));
-        QCOMPARE(shownTexts(), QStringList({kWrong}));
+        QCOMPARE(TestFixture::messages(), QStringList({kWrong}));
         MessageBox::clearShown();
         enterPassword(QStringLiteral("CITT\u00C0"));
         QVERIFY(screens->frmAvvio()->isVisible());
@@ -127,7 +114,7 @@ private slots:
     {
         fx->writeFile("unins000.dll", "[Accesso]\r\nValore=ZZ\r\n");
         enterPassword("vendralopiskun");
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: si \u00E8 verificato un errore durante la procedura di lettura della "
                                    "password. Si consiglia di reinstallare il software.")}));
         QCOMPARE(pw->txtPassword->text(), QStringLiteral("vendralopiskun"));
@@ -138,7 +125,7 @@ private slots:
     {
         QFile::remove(Password::filePath());
         enterPassword("vendralopiskun");
-        QCOMPARE(shownTexts(), QStringList({kWrong}));
+        QCOMPARE(TestFixture::messages(), QStringList({kWrong}));
     }
 
     void changeWindowFlow()
@@ -172,7 +159,7 @@ private slots:
 
         // Confirmation compared with its case, although both would be stored alike.
         change->cmdOK->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: la nuova password non \u00E8 stata confermata correttamente. E' "
                                    "necessario reinserire entrambi i valori.")}));
         QCOMPARE(change->txtPasswordNew->text(), QString());
@@ -185,7 +172,7 @@ private slots:
         type(change->txtPasswordNew, "nuovapassword");
         type(change->txtConferma, "nuovapassword");
         change->cmdOK->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Attenzione: vecchia password errata.")}));
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Attenzione: vecchia password errata.")}));
         QCOMPARE(change->txtPasswordOld->text(), QString());
         QCOMPARE(change->txtPasswordNew->text(), QStringLiteral("nuovapassword"));
         QCOMPARE(QApplication::focusWidget(), change->txtPasswordOld);
@@ -193,7 +180,7 @@ private slots:
 
         type(change->txtPasswordOld, " VENDRALOPISKUN");
         change->cmdOK->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Modifica della password completata con successo.")}));
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Modifica della password completata con successo.")}));
         QVERIFY(!change->isVisible());
         QVERIFY(pw->isVisible());
         QCOMPARE(pw->txtPassword->text(), QString());
@@ -202,7 +189,7 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowActive(pw));
         enterPassword("vendralopiskun");
-        QCOMPARE(shownTexts(), QStringList({kWrong}));
+        QCOMPARE(TestFixture::messages(), QStringList({kWrong}));
         enterPassword("NuovaPassword");
         QVERIFY(screens->frmAvvio()->isVisible());
     }
@@ -231,7 +218,7 @@ private slots:
         type(change->txtPasswordNew, QStringLiteral("\u0100\u0101\u0102"));
         type(change->txtConferma, QStringLiteral("\u0100\u0101\u0102"));
         change->cmdOK->click();
-        QCOMPARE(shownTexts(), QStringList({kWrong}));
+        QCOMPARE(TestFixture::messages(), QStringList({kWrong}));
         QCOMPARE(*Password::readStored(), QStringLiteral("VENDRALOPISKUN"));
         QVERIFY(change->isVisible());
     }
@@ -244,7 +231,7 @@ private slots:
         type(change->txtPasswordNew, "nuovapassword");
         type(change->txtConferma, "nuovapassword");
         change->cmdOK->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della "
                                    "password. Si consiglia di reinstallare il software.")}));
         QVERIFY(change->isVisible());

@@ -21,13 +21,6 @@
 
 namespace {
 
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const auto& box : MessageBox::shown())
-        texts << box.text;
-    return texts;
-}
 
 std::unique_ptr<CardScreen> openScreen(bool books)
 {
@@ -49,15 +42,7 @@ QLineEdit* edit(CardScreen& screen, const QString& field)
 
 void typeInto(CardScreen& screen, const QString& field, const QString& text)
 {
-    QWidget* control = screen.control(field);
-    control->setFocus();
-    // Key clicks carry ASCII only; other characters arrive as typed text.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
-        QTest::keyClicks(control, text);
-    else if (auto* combo = qobject_cast<QComboBox*>(control))
-        combo->lineEdit()->insert(text);
-    else
-        qobject_cast<QLineEdit*>(control)->insert(text);
+    TestFixture::type(screen.control(field), text);
 }
 
 // A validation that answers OK, as the librarian would after reading the verdict.
@@ -130,7 +115,7 @@ private slots:
         QCOMPARE(screen->txtConvalida->text(), ShortString::kYes);
 
         screen->cmdSalva->click();
-        QCOMPARE(shownTexts(), QStringList({kAdded}));
+        QCOMPARE(TestFixture::messages(), QStringList({kAdded}));
         QCOMPARE(screen->lblPosizione->text(), QStringLiteral("1"));
         const QByteArray bytes = fx->readFile("Libri.pro");
         QCOMPARE(bytes.size(), 3237);
@@ -147,7 +132,7 @@ private slots:
         // Saved again: overwritten in place.
         MessageBox::clearShown();
         screen->cmdSalva->click();
-        QCOMPARE(shownTexts(), QStringList({kSaved}));
+        QCOMPARE(TestFixture::messages(), QStringList({kSaved}));
         QCOMPARE(fx->readFile("Libri.pro").size(), 3237);
     }
 
@@ -197,7 +182,7 @@ private slots:
         }
         screen->control("Note")->setFocus();
         screen->cmdSalva->click();
-        QCOMPARE(shownTexts(), QStringList({message}));
+        QCOMPARE(TestFixture::messages(), QStringList({message}));
         if (focus.isEmpty()) {
             QCOMPARE(Archive<TSchedaDVD>().count(), std::optional<int>(1));
             return;
@@ -220,7 +205,7 @@ private slots:
         typeInto(*screen, "Note", "Rilegato");
         screen->chkAnnullata->setChecked(true);
         screen->cmdSalva->click();
-        QCOMPARE(shownTexts(), QStringList({kSaved}));
+        QCOMPARE(TestFixture::messages(), QStringList({kSaved}));
         QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(3));
         const TSchedaLibro saved = *Archive<TSchedaLibro>().read(2);
         QCOMPARE(saved.Note, QStringLiteral("Rilegato"));
@@ -243,7 +228,7 @@ private slots:
         storeBooks(1);
         auto screen = openScreen(true);
         screen->cmdDuplica->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
                                    "questa \u00E8 stata inserita in archivio.")}));
         MessageBox::clearShown();
@@ -265,7 +250,7 @@ private slots:
 
         typeInto(*screen, "Codice", "V2");
         screen->cmdSalva->click();
-        QCOMPARE(shownTexts(), QStringList({kBookNotValidated}));
+        QCOMPARE(TestFixture::messages(), QStringList({kBookNotValidated}));
         QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(1));
     }
 
@@ -293,7 +278,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), screen->control("Scaffale"));
 
         screen->btnCodice->click();
-        QCOMPARE(shownTexts(),
+        QCOMPARE(TestFixture::messages(),
                  QStringList({QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.")}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Information);
         QCOMPARE(QApplication::focusWidget(), screen->control("Codice"));
@@ -305,7 +290,7 @@ private slots:
         auto screen = openScreen(false);
         typeInto(*screen, "Codice", "   ");
         screen->btnCodice->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral("Indicare il codice identificativo da assegnare al DVD prima "
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Indicare il codice identificativo da assegnare al DVD prima "
                                                            "di premere il pulsante di convalida.")}));
         QVERIFY(Modal::opened().isEmpty());
     }
@@ -420,7 +405,7 @@ private slots:
         QFETCH(QString, missing);
         auto screen = openScreen(books);
         screen->btnGoogle->click();
-        QCOMPARE(shownTexts(), QStringList({missing}));
+        QCOMPARE(TestFixture::messages(), QStringList({missing}));
         QCOMPARE(QApplication::focusWidget(), screen->control(field));
         QVERIFY(TMisc::recorded().isEmpty());
         MessageBox::clearShown();
@@ -432,7 +417,7 @@ private slots:
 
         TMisc::refuseNext();
         screen->btnGoogle->click();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: il sistema non permette di collegarsi al motore di ricerca di Google."
                                    "\n\r\n\rAccertarsi che la propria connessione a Internet funzioni correttamente.")}));
     }

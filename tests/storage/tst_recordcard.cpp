@@ -96,13 +96,6 @@ void storeBooks(const TestFixture& fx, const QStringList& titles)
     fx.writeFile("Libri.pro", bytes);
 }
 
-QStringList shownTexts()
-{
-    QStringList texts;
-    for (const auto& box : MessageBox::shown())
-        texts << box.text;
-    return texts;
-}
 
 } // namespace
 
@@ -117,7 +110,7 @@ private slots:
         c.txtTitolo->setText("in corso");
         c.card.first();
         QVERIFY(QFile::exists(fx.file("Libri.pro")));
-        QCOMPARE(shownTexts(), QStringList({kEmpty}));
+        QCOMPARE(TestFixture::messages(), QStringList({kEmpty}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Information);
         QCOMPARE(c.lblPosizione->text(), QString());
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("in corso"));
@@ -166,7 +159,7 @@ private slots:
         QCOMPARE(c.lblPosizione->text(), QString());
         c.card.previous();
         c.card.last();
-        QCOMPARE(shownTexts(), QStringList({kEmpty, kEmpty, kEmpty}));
+        QCOMPARE(TestFixture::messages(), QStringList({kEmpty, kEmpty, kEmpty}));
     }
 
     void savingANewCardAppendsOnceThenOverwrites()
@@ -179,7 +172,7 @@ private slots:
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("1"));
         c.txtTitolo->setText("Il nome della rosa, seconda edizione");
         c.card.save();
-        QCOMPARE(shownTexts(), QStringList({kAdded, kSaved}));
+        QCOMPARE(TestFixture::messages(), QStringList({kAdded, kSaved}));
         const QByteArray bytes = fx.readFile("Libri.pro");
         QCOMPARE(bytes.size(), 3237);
         QCOMPARE(decodeRecord<TSchedaLibro>(bytes).Titolo, QStringLiteral("Il nome della rosa, seconda edizione"));
@@ -199,7 +192,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&c));
         c.txtCodice->setFocus();
         c.card.save();
-        QCOMPARE(shownTexts(), QStringList({kNoTitle}));
+        QCOMPARE(TestFixture::messages(), QStringList({kNoTitle}));
         QCOMPARE(QApplication::focusWidget(), c.txtTitolo);
         QVERIFY(!QFile::exists(fx.file("Libri.pro")));
     }
@@ -228,7 +221,7 @@ private slots:
         storeBooks(fx, {"Uno"});
         TestCard c;
         c.card.duplicate();
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
                                    "questa \u00E8 stata inserita in archivio.")}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Warning);
@@ -245,7 +238,7 @@ private slots:
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Uno"));
         QVERIFY(!c.chkAnnullata->isChecked());
         QCOMPARE(QApplication::focusWidget(), c.txtCodice);
-        QCOMPARE(shownTexts(), QStringList({QStringLiteral(
+        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
                                    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                                    "Al termine premere Salva per inserire la scheda in archivio.")}));
         QCOMPARE(fx.readFile("Libri.pro"), before);
@@ -260,7 +253,7 @@ private slots:
         for (auto op : {&RecordCard::first, &RecordCard::previous, &RecordCard::next, &RecordCard::last,
                         &RecordCard::save})
             (c.card.*op)();
-        QCOMPARE(shownTexts(), QStringList(5, kAccess));
+        QCOMPARE(TestFixture::messages(), QStringList(5, kAccess));
         for (const auto& box : MessageBox::shown())
             QCOMPARE(box.kind, MessageBox::Kind::Error);
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Da salvare"));
@@ -270,7 +263,7 @@ private slots:
         c.lblPosizione->setText("1");
         c.txtCodice->setText("C-1");
         c.card.duplicate();
-        QCOMPARE(shownTexts(), QStringList({kAccess}));
+        QCOMPARE(TestFixture::messages(), QStringList({kAccess}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Warning);
         QCOMPARE(c.txtCodice->text(), QStringLiteral("C-1"));
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("1"));

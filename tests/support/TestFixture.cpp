@@ -8,7 +8,10 @@
 #include "ProgramFolder.h"
 #include "TMisc.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 TestFixture::TestFixture()
 {
@@ -60,4 +63,26 @@ void TestFixture::writeFile(const QString& name, const QByteArray& bytes) const
     QFile f(file(name));
     if (f.open(QIODevice::WriteOnly))
         f.write(bytes);
+}
+
+QStringList TestFixture::messages()
+{
+    QStringList texts;
+    for (const auto& box : MessageBox::shown())
+        texts << box.text;
+    return texts;
+}
+
+void TestFixture::type(QWidget* field, const QString& text)
+{
+    field->setFocus();
+    // Key clicks carry ASCII only; other characters arrive as typed text.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; })) {
+        QTest::keyClicks(field, text);
+        return;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        combo->lineEdit()->insert(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->insert(text);
 }

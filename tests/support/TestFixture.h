@@ -2,7 +2,10 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+class QWidget;
 
 // Every test's world: a temporary program folder, a fixed clock, message boxes, dialogs, modal
 // windows and shell commands recorded instead of shown. Create one per test function.
@@ -20,6 +23,11 @@ public:
 
     QByteArray readFile(const QString& name) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;
+
+    // The texts of the message boxes shown so far, in order.
+    static QStringList messages();
+    // Types a text into a line edit or an editable combo box, as the user would.
+    static void type(QWidget* field, const QString& text);
 
 private:
     QTemporaryDir m_dir;
