@@ -9,26 +9,84 @@
 namespace {
 
 const QStringList kTitleStart = {
-    "Il nome della", "La coscienza di", "Cronache di", "Il giardino dei", "Lettere da", "La città e",
-    "Storia di", "Il ritorno di", "Le notti di", "Canti per", "Il mistero di", "Viaggio a",
-    "L'ultima estate a", "I segreti di", "La lunga strada per", "Perché non è",
+    "Il nome della",
+    "La coscienza di",
+    "Cronache di",
+    "Il giardino dei",
+    "Lettere da",
+    "La città e",
+    "Storia di",
+    "Il ritorno di",
+    "Le notti di",
+    "Canti per",
+    "Il mistero di",
+    "Viaggio a",
+    "L'ultima estate a",
+    "I segreti di",
+    "La lunga strada per",
+    "Perché non è",
 };
 const QStringList kTitleEnd = {
-    "rosa", "Zeno", "Narnia", "Finzi-Contini", "Napoli", "il mare", "un paese", "Ulisse", "Cabiria",
-    "città perdute", "Venezia", "Itaca", "Forlì", "più facile", "caffè", "Sant'Agata", "perché",
+    "rosa",
+    "Zeno",
+    "Narnia",
+    "Finzi-Contini",
+    "Napoli",
+    "il mare",
+    "un paese",
+    "Ulisse",
+    "Cabiria",
+    "città perdute",
+    "Venezia",
+    "Itaca",
+    "Forlì",
+    "più facile",
+    "caffè",
+    "Sant'Agata",
+    "perché",
 };
 const QStringList kSurnames = {
-    "Rossi", "Bianchi", "Esposito", "Ricci", "Mancini", "Lucà", "De Santis", "Galli", "Nicolò",
-    "Colombo", "Fabbri", "Marì", "Sartori", "Cantù", "Basile", "D'Angelo", "Ferrari", "Gentile",
+    "Rossi",
+    "Bianchi",
+    "Esposito",
+    "Ricci",
+    "Mancini",
+    "Lucà",
+    "De Santis",
+    "Galli",
+    "Nicolò",
+    "Colombo",
+    "Fabbri",
+    "Marì",
+    "Sartori",
+    "Cantù",
+    "Basile",
+    "D'Angelo",
+    "Ferrari",
+    "Gentile",
 };
 const QStringList kNames = {
-    "Mario", "Giulia", "Niccolò", "Lucia", "Andrea", "Chiara", "Nicolò", "Francesca", "Mattia",
-    "Beatrice", "Giosuè", "Sofia", "Elia", "Noemi", "Luca", "Maria Grazia",
+    "Mario",
+    "Giulia",
+    "Niccolò",
+    "Lucia",
+    "Andrea",
+    "Chiara",
+    "Nicolò",
+    "Francesca",
+    "Mattia",
+    "Beatrice",
+    "Giosuè",
+    "Sofia",
+    "Elia",
+    "Noemi",
+    "Luca",
+    "Maria Grazia",
 };
-const QStringList kGenres = {"Romanzo", "Giallo", "Saggistica", "Poesia", "Fantascienza", "Storia",
-                             "Ragazzi", "Biografia", "Arte", "Cucina"};
-const QStringList kPublishers = {"Mondadori", "Einaudi", "Feltrinelli", "Adelphi", "Garzanti",
-                                 "Sellerio", "Bompiani", "Laterza"};
+const QStringList kGenres = {"Romanzo", "Giallo", "Saggistica", "Poesia", "Fantascienza", "Storia", "Ragazzi",
+    "Biografia", "Arte", "Cucina"};
+const QStringList kPublishers
+    = {"Mondadori", "Einaudi", "Feltrinelli", "Adelphi", "Garzanti", "Sellerio", "Bompiani", "Laterza"};
 const QStringList kCities = {"Milano", "Torino", "Roma", "Palermo", "Bari", "Forlì", "Cantù", "Napoli"};
 const QStringList kLanguages = {"Italiano", "Inglese", "Francese", "Tedesco", "Spagnolo"};
 
@@ -109,7 +167,8 @@ TSchedaTesserato Generator::member(int n)
     m.DataScade = Dates::format(issued.addYears(1));
     m.ComuneRes = pick(kCities);
     m.Preavviso = QString::number(below(31));
-    m.Recapito = QStringLiteral("3%1 %2").arg(below(100), 2, 10, QLatin1Char('0')).arg(1000000 + below(9000000));
+    m.Recapito
+        = QStringLiteral("3%1 %2").arg(below(100), 2, 10, QLatin1Char('0')).arg(1000000 + below(9000000));
     m.Email = QStringLiteral("socio%1@posta.example.org").arg(n);
     m.Annullata = below(20) == 0 ? ShortString::kYes : ShortString::kNo;
     return m;
@@ -133,8 +192,7 @@ TSchedaPrestito Generator::loan(int n, int year, int members)
 
 namespace {
 
-template <class R, class Make>
-bool writeFile(const QString& path, int count, Make make)
+template <class R, class Make> bool writeFile(const QString& path, int count, Make make)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -154,8 +212,8 @@ bool Generator::writeArchives(const QString& folder, int books, int dvds, int me
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     return writeFile<TSchedaLibro>(base + QStringLiteral("Libri.pro"), books, [&](int n) { return book(n); })
         && writeFile<TSchedaDVD>(base + QStringLiteral("DVD.pro"), dvds, [&](int n) { return dvd(n); })
-        && writeFile<TSchedaTesserato>(base + QStringLiteral("Tesserati.pro"), members,
-                                       [&](int n) { return member(n); })
-        && writeFile<TSchedaPrestito>(base + QStringLiteral("%1.bib").arg(year), loans,
-                                      [&](int n) { return loan(n, year, members); });
+        && writeFile<TSchedaTesserato>(
+            base + QStringLiteral("Tesserati.pro"), members, [&](int n) { return member(n); })
+        && writeFile<TSchedaPrestito>(
+            base + QStringLiteral("%1.bib").arg(year), loans, [&](int n) { return loan(n, year, members); });
 }

@@ -8,8 +8,7 @@
 // Synthetic but realistic archives for the benchmarks: Italian titles and names with accents,
 // about 1 in 20 records cancelled, about 1 in 5 items lent, dates spread over a year. The same
 // seed always gives the same archives.
-class Generator
-{
+class Generator {
 public:
     explicit Generator(quint32 seed);
 

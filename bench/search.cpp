@@ -26,18 +26,18 @@ int main(int argc, char* argv[])
     const double readMs = bestOf(5, [&] {
         QFile file(ProgramFolder::file(QStringLiteral("Libri.pro")));
         if (file.open(QIODevice::ReadOnly)) {
-            while (file.read(block.data(), block.size()) > 0) {
-            }
+            while (file.read(block.data(), block.size()) > 0) { }
         }
     });
 
     Search::Criteria two;
-    two[1] = QStringLiteral("lib");       // Codice: every book
-    two[2] = QStringLiteral("rossi");     // Autore: about one in twenty
+    two[1] = QStringLiteral("lib"); // Codice: every book
+    two[2] = QStringLiteral("rossi"); // Autore: about one in twenty
     QStringList hits;
     const double searchMs = bestOf(5, [&] { hits = Search::run(booksTable(), two).value_or(QStringList()); });
     QStringList all;
-    const double allMs = bestOf(5, [&] { all = Search::run(booksTable(), Search::Criteria()).value_or(QStringList()); });
+    const double allMs
+        = bestOf(5, [&] { all = Search::run(booksTable(), Search::Criteria()).value_or(QStringList()); });
 
     ResultList list;
     list.resize(820, 330);
@@ -54,9 +54,10 @@ int main(int argc, char* argv[])
     std::printf("Libri.pro: %d schede\n", books);
     std::printf("lettura dei byte:                      %8.1f ms\n", readMs);
     std::printf("ricerca su due criteri (%5lld trovate): %8.1f ms  (%.2f x lettura)\n",
-                static_cast<long long>(hits.size()), searchMs, searchMs / readMs);
+        static_cast<long long>(hits.size()), searchMs, searchMs / readMs);
     std::printf("ricerca senza criteri (%6lld trovate): %8.1f ms  (%.2f x lettura)\n",
-                static_cast<long long>(all.size()), allMs, allMs / readMs);
-    std::printf("riempimento elenco con %lld righe:      %8.1f ms\n", static_cast<long long>(all.size()), fillMs);
+        static_cast<long long>(all.size()), allMs, allMs / readMs);
+    std::printf(
+        "riempimento elenco con %lld righe:      %8.1f ms\n", static_cast<long long>(all.size()), fillMs);
     return 0;
 }

@@ -25,7 +25,8 @@ QString html()
         const HelpTopic help = HelpTopic::load(topic);
         if (help.title.isEmpty())
             continue;
-        out += QStringLiteral("<h2 style='font-size: 16pt; color: #1f3a5f; page-break-before: always;'>%1. %2</h2>")
+        out += QStringLiteral(
+            "<h2 style='font-size: 16pt; color: #1f3a5f; page-break-before: always;'>%1. %2</h2>")
                    .arg(++chapter)
                    .arg(help.title.toHtmlEscaped());
         for (const QString& paragraph : help.paragraphs)
@@ -47,8 +48,8 @@ int main(int argc, char* argv[])
     writer.setTitle(QStringLiteral("Lettoria 3.0 - Guida all'utilizzo del software"));
     writer.setCreator(QStringLiteral("Lettoria 3.0"));
     writer.setResolution(300);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
 
     QTextDocument document;
     // Point sizes measured at the writer's resolution, not the screen's.

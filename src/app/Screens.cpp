@@ -17,7 +17,7 @@ Screens::Screens()
         m_password->hide();
     });
     connect(m_password, &TfrmPassword::changeRequested, this,
-            [this] { showInstead(m_changePassword, m_password); });
+        [this] { showInstead(m_changePassword, m_password); });
     connect(m_password, &TfrmPassword::exitRequested, this, &Screens::endProgram);
     connect(m_changePassword, &TfrmCambiaPassword::closed, this, [this] {
         showInstead(m_password, m_changePassword);
@@ -38,8 +38,7 @@ Screens::~Screens()
     delete m_password;
 }
 
-template <class Screen>
-Screen* Screens::adopt(Screen* screen)
+template <class Screen> Screen* Screens::adopt(Screen* screen)
 {
     connect(screen, &Screen::closed, this, [this, screen] { showInstead(m_menu, screen); });
     return screen;
@@ -97,8 +96,8 @@ void Screens::showInstead(QWidget* shown, QWidget* hidden)
 void Screens::endProgram()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
-                            static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_books),
-                            static_cast<QWidget*>(m_dvds)}) {
+             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_books),
+             static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();
     }

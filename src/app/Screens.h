@@ -10,8 +10,7 @@ class TfrmPassword;
 
 // Owns the persistent windows and moves the user between them: show one, hide the other. The
 // windows know nothing of each other; every hand-over is connected here.
-class Screens : public QObject
-{
+class Screens : public QObject {
     Q_OBJECT
 public:
     Screens();
@@ -36,8 +35,7 @@ private:
     void openArea(int area);
     void openWork(QWidget* screen);
     // Connects a work screen's closing back to the main menu.
-    template <class Screen>
-    Screen* adopt(Screen* screen);
+    template <class Screen> Screen* adopt(Screen* screen);
 
     TfrmPassword* m_password;
     TfrmAvvio* m_menu;

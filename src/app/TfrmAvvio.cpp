@@ -19,14 +19,14 @@
 namespace {
 
 const QString kCaption = QStringLiteral(" Lettoria 3.0");
+const QString kTitle = QStringLiteral("Lettoria 3.0");
 const QString kSubtitle = QStringLiteral("Catalogo, prestiti, utenti e tessere della biblioteca");
 const QString kVersion = QStringLiteral("Versione 3.0");
 const QString kOpen = QStringLiteral("Apri");
 
 using Part = ClickableLabel* TfrmAvvio::*;
 
-struct AreaLook
-{
+struct AreaLook {
     TfrmAvvio::Area area;
     const char* pictureName;
     Part picture;
@@ -38,17 +38,18 @@ struct AreaLook
 };
 
 const AreaLook kAreas[] = {
-    {TfrmAvvio::Area::Anagrafica, "imgAnagrafica", &TfrmAvvio::imgAnagrafica, "btnAnagrafica", &TfrmAvvio::btnAnagrafica, "Archivio Utenti", Artwork::Symbol::Member,
-     QColor(0x2E, 0x86, 0xC1)},
-    {TfrmAvvio::Area::Tessere, "imgTessere", &TfrmAvvio::imgTessere, "btnTessere", &TfrmAvvio::btnTessere, "Stampa Tessere", Artwork::Symbol::Card,
-     QColor(0x16, 0xA0, 0x85)},
-    {TfrmAvvio::Area::Libri, "imgLibri", &TfrmAvvio::imgLibri, "btnLibri", &TfrmAvvio::btnLibri, "Archivio Libri", Artwork::Symbol::Book,
-     QColor(0xCA, 0x6F, 0x1E)},
-    {TfrmAvvio::Area::DVD, "imgDVD", &TfrmAvvio::imgDVD, "btnDVD", &TfrmAvvio::btnDVD, "Archivio DVD", Artwork::Symbol::Disc, QColor(0x88, 0x4E, 0xA0)},
-    {TfrmAvvio::Area::Prestiti, "imgPrestiti", &TfrmAvvio::imgPrestiti, "btnCarico", &TfrmAvvio::btnCarico, "Prestiti", Artwork::Symbol::Loan,
-     QColor(0xC0, 0x39, 0x2B)},
-    {TfrmAvvio::Area::Catalogo, "imgCatalogo", &TfrmAvvio::imgCatalogo, "btnScarico", &TfrmAvvio::btnScarico, "Consultazione Catalogo", Artwork::Symbol::Catalogue,
-     QColor(0x27, 0x7D, 0x4E)},
+    {TfrmAvvio::Area::Anagrafica, "imgAnagrafica", &TfrmAvvio::imgAnagrafica, "btnAnagrafica",
+        &TfrmAvvio::btnAnagrafica, "Archivio Utenti", Artwork::Symbol::Member, QColor(0x2E, 0x86, 0xC1)},
+    {TfrmAvvio::Area::Tessere, "imgTessere", &TfrmAvvio::imgTessere, "btnTessere", &TfrmAvvio::btnTessere,
+        "Stampa Tessere", Artwork::Symbol::Card, QColor(0x16, 0xA0, 0x85)},
+    {TfrmAvvio::Area::Libri, "imgLibri", &TfrmAvvio::imgLibri, "btnLibri", &TfrmAvvio::btnLibri,
+        "Archivio Libri", Artwork::Symbol::Book, QColor(0xCA, 0x6F, 0x1E)},
+    {TfrmAvvio::Area::DVD, "imgDVD", &TfrmAvvio::imgDVD, "btnDVD", &TfrmAvvio::btnDVD, "Archivio DVD",
+        Artwork::Symbol::Disc, QColor(0x88, 0x4E, 0xA0)},
+    {TfrmAvvio::Area::Prestiti, "imgPrestiti", &TfrmAvvio::imgPrestiti, "btnCarico", &TfrmAvvio::btnCarico,
+        "Prestiti", Artwork::Symbol::Loan, QColor(0xC0, 0x39, 0x2B)},
+    {TfrmAvvio::Area::Catalogo, "imgCatalogo", &TfrmAvvio::imgCatalogo, "btnScarico", &TfrmAvvio::btnScarico,
+        "Consultazione Catalogo", Artwork::Symbol::Catalogue, QColor(0x27, 0x7D, 0x4E)},
 };
 
 const QSize kPictureSize(270, 176);
@@ -93,10 +94,10 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 
     icoIcona = new QLabel(panel);
     icoIcona->setObjectName(QStringLiteral("icoIcona"));
-    icoIcona->setPixmap(Artwork::logo(QSize(300, 84)));
-    icoTitolo = new QLabel(panel);
+    icoIcona->setPixmap(Artwork::icon(Artwork::Symbol::Book, 72));
+    icoTitolo = new QLabel(kTitle, panel);
     icoTitolo->setObjectName(QStringLiteral("icoTitolo"));
-    icoTitolo->hide();   // the title is part of the logo picture
+    icoTitolo->setStyleSheet(QStringLiteral("color: #1f3a5f; font: bold 34pt 'Liberation Serif';"));
     icoSottotitolo = new QLabel(kSubtitle, panel);
     icoSottotitolo->setObjectName(QStringLiteral("icoSottotitolo"));
     icoSottotitolo->setStyleSheet(QStringLiteral("color: #1f3a5f; font: italic 12pt 'Liberation Serif';"));
@@ -110,8 +111,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     int index = 0;
     for (const AreaLook& look : kAreas) {
         auto* image = picture(QLatin1String(look.pictureName),
-                              Artwork::areaPicture(look.symbol, QLatin1String(look.name), look.colour, kPictureSize));
-        auto* button = picture(QLatin1String(look.buttonName), Artwork::areaButton(kOpen, look.colour, kButtonSize));
+            Artwork::areaPicture(look.symbol, QLatin1String(look.name), look.colour, kPictureSize));
+        auto* button
+            = picture(QLatin1String(look.buttonName), Artwork::areaButton(kOpen, look.colour, kButtonSize));
         this->*look.picture = image;
         this->*look.button = button;
         const Area area = look.area;
@@ -127,7 +129,13 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 
     auto* header = new QGridLayout;
     header->addWidget(imgInfo, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
-    header->addWidget(icoIcona, 0, 1, Qt::AlignHCenter);
+    auto* title = new QHBoxLayout;
+    title->setSpacing(14);
+    title->addStretch();
+    title->addWidget(icoIcona);
+    title->addWidget(icoTitolo);
+    title->addStretch();
+    header->addLayout(title, 0, 1);
     header->addWidget(icoSottotitolo, 1, 1, Qt::AlignHCenter);
     header->addWidget(imgGuida, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignTop);
     header->setColumnStretch(1, 1);

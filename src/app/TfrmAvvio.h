@@ -6,8 +6,7 @@ class ClickableLabel;
 class QLabel;
 
 // The main menu: six work areas, information, help, credits, web site and exit.
-class TfrmAvvio : public QWidget
-{
+class TfrmAvvio : public QWidget {
     Q_OBJECT
 public:
     enum class Area { Anagrafica, Tessere, Libri, DVD, Prestiti, Catalogo };

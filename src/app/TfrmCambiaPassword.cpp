@@ -21,9 +21,9 @@ const QString kOldLabel = QStringLiteral("Vecchia password:");
 const QString kNewLabel = QStringLiteral("Nuova password:");
 const QString kConfirmLabel = QStringLiteral("Conferma nuova password:");
 const QString kWrongOld = QStringLiteral("Attenzione: vecchia password errata.");
-const QString kNotConfirmed = QStringLiteral(
-    "Attenzione: la nuova password non \u00E8 stata confermata correttamente. "
-    "E' necessario reinserire entrambi i valori.");
+const QString kNotConfirmed
+    = QStringLiteral("Attenzione: la nuova password non \u00E8 stata confermata correttamente. "
+                     "E' necessario reinserire entrambi i valori.");
 const QString kCannotStore = QStringLiteral("Attenzione: password errata.");
 const QString kDone = QStringLiteral("Modifica della password completata con successo.");
 const QString kChangeError = QStringLiteral(
@@ -133,8 +133,8 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
 void TfrmCambiaPassword::updateOk()
 {
     cmdOK->setEnabled(!ShortString::trimmed(txtPasswordOld->text()).isEmpty()
-                      && !ShortString::trimmed(txtPasswordNew->text()).isEmpty()
-                      && !ShortString::trimmed(txtConferma->text()).isEmpty());
+        && !ShortString::trimmed(txtPasswordNew->text()).isEmpty()
+        && !ShortString::trimmed(txtConferma->text()).isEmpty());
 }
 
 void TfrmCambiaPassword::cmdOKClick()

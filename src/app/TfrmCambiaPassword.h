@@ -8,8 +8,7 @@ class QLineEdit;
 class QPushButton;
 
 // The password change window.
-class TfrmCambiaPassword : public QWidget
-{
+class TfrmCambiaPassword : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmCambiaPassword(QWidget* parent = nullptr);

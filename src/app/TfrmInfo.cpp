@@ -13,7 +13,8 @@ namespace {
 
 const QString kCaption = QStringLiteral(" Informazioni su Lettoria 3.0");
 const QString kSubject = QStringLiteral("Software Lettoria 3.0");
-const QString kBody = QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
+const QString kBody
+    = QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
 const QString kAbout = QStringLiteral(
     "<p style='font-size:12pt'><b>Lettoria 3.0</b></p>"
     "<p>Il programma per la biblioteca pubblica, scolastica o privata: catalogo di libri e DVD, "
@@ -47,8 +48,8 @@ TfrmInfo::TfrmInfo(QWidget* owner)
         "QLabel { background: #f3f7fb; border: 1px solid #c9d8e8; border-radius: 8px; padding: 12px; "
         "color: #1f3a5f; }"));
 
-    lnkWeb = new LinkLabel(Artwork::icon(Artwork::Symbol::Mail, 32), Maker::kMail,
-                           QFont(QStringLiteral("Tahoma"), 12), this);
+    lnkWeb = new LinkLabel(
+        Artwork::icon(Artwork::Symbol::Mail, 32), Maker::kMail, QFont(QStringLiteral("Tahoma"), 12), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgEmail"));
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);

@@ -7,8 +7,7 @@ class QLabel;
 class QPushButton;
 
 // "Informazioni su Lettoria 3.0": the logo, what the program is, and the maker's mail link.
-class TfrmInfo : public QDialog
-{
+class TfrmInfo : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmInfo(QWidget* owner);

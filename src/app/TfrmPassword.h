@@ -8,8 +8,7 @@ class QPushButton;
 class QFrame;
 
 // The access window, the only one shown at start-up.
-class TfrmPassword : public QWidget
-{
+class TfrmPassword : public QWidget {
     Q_OBJECT
 public:
     explicit TfrmPassword(QWidget* parent = nullptr);

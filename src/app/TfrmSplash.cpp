@@ -27,12 +27,12 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     imgLogo->setPixmap(Artwork::credits(QSize(621, 340)));
     imgLogo->setAlignment(Qt::AlignCenter);
 
-    lnkWeb = new LinkLabel(Artwork::icon(Artwork::Symbol::Web, 28), Maker::kWebText,
-                           QFont(QStringLiteral("Tahoma"), 12), this);
+    lnkWeb = new LinkLabel(
+        Artwork::icon(Artwork::Symbol::Web, 28), Maker::kWebText, QFont(QStringLiteral("Tahoma"), 12), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgWeb"));
     connect(lnkWeb, &LinkLabel::clicked, this,
-            [] { TMisc::Open(QLatin1Char('"') + Maker::kWebAddress + QLatin1Char('"')); });
+        [] { TMisc::Open(QLatin1Char('"') + Maker::kWebAddress + QLatin1Char('"')); });
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));

@@ -7,8 +7,7 @@ class QLabel;
 class QPushButton;
 
 // The credits window, with the link to the maker's web site.
-class TfrmSplash : public QDialog
-{
+class TfrmSplash : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmSplash(QWidget* owner);

@@ -48,7 +48,8 @@ QFrame* whiteBox(QWidget* parent)
 {
     auto* box = new QFrame(parent);
     box->setObjectName(QStringLiteral("box"));
-    box->setStyleSheet(QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    box->setStyleSheet(
+        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
     return box;
 }
 
@@ -70,8 +71,8 @@ CardScreen::CardScreen(const CardTable& table, QWidget* parent)
 
     panInfo = new QLabel(kReady, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral(
-        "QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; padding: 3px 10px; border-radius: 4px; }"));
+    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
+                                          "padding: 3px 10px; border-radius: 4px; }"));
     panInfo->setFixedHeight(30);
     m_status = new StatusLine(panInfo);
 
@@ -279,8 +280,8 @@ QWidget* CardScreen::buildFields()
             button->setObjectName(QLatin1String(field.button));
             const QString name = QLatin1String(field.button);
             const Artwork::Symbol symbol = name == QLatin1String("btnCodice") ? Artwork::Symbol::Check
-                : name == QLatin1String("btnDewey")                          ? Artwork::Symbol::Catalogue
-                                                                             : Artwork::Symbol::Web;
+                : name == QLatin1String("btnDewey")                           ? Artwork::Symbol::Catalogue
+                                                                              : Artwork::Symbol::Web;
             button->setIcon(QIcon(Artwork::glyph(symbol, 48, kInk)));
             button->setIconSize(QSize(20, 20));
             button->setFixedSize(34, 30);
@@ -308,7 +309,7 @@ QWidget* CardScreen::buildFields()
     closeCell();
 
     if (btnDewey)
-        btnDewey->setEnabled(false);   // the Dewey table comes with its own window
+        btnDewey->setEnabled(false); // the Dewey table comes with its own window
     return area;
 }
 
@@ -350,8 +351,8 @@ QWidget* CardScreen::makeControl(const CardField& field)
 QHash<QString, QLabel*> CardScreen::hiddenLabels() const
 {
     return {{QStringLiteral("File01"), lblFile01}, {QStringLiteral("File02"), lblFile02},
-            {QStringLiteral("File03"), lblFile03}, {QStringLiteral("Desc01"), lblDesc01},
-            {QStringLiteral("Desc02"), lblDesc02}, {QStringLiteral("Desc03"), lblDesc03}};
+        {QStringLiteral("File03"), lblFile03}, {QStringLiteral("Desc01"), lblDesc01},
+        {QStringLiteral("Desc02"), lblDesc02}, {QStringLiteral("Desc03"), lblDesc03}};
 }
 
 QString CardScreen::text(const QString& field) const
@@ -398,7 +399,8 @@ void CardScreen::showValues(const QHash<QString, QString>& values)
             labels.value(it.key())->setText(it.value());
         else if (it.key() == QLatin1String("Convalida"))
             txtConvalida->setText(it.value());
-        else if (it.key() == QLatin1String("Annullata") && (it.value() == ShortString::kYes || it.value() == ShortString::kNo))
+        else if (it.key() == QLatin1String("Annullata")
+            && (it.value() == ShortString::kYes || it.value() == ShortString::kNo))
             chkAnnullata->setChecked(it.value() == ShortString::kYes);
     }
 }
@@ -412,7 +414,8 @@ QByteArray CardScreen::cardRecord() const
     for (auto it = labels.begin(); it != labels.end(); ++it)
         values.insert(it.key(), it.value()->text());
     values.insert(QStringLiteral("Convalida"), txtConvalida->text());
-    values.insert(QStringLiteral("Annullata"), chkAnnullata->isChecked() ? ShortString::kYes : ShortString::kNo);
+    values.insert(
+        QStringLiteral("Annullata"), chkAnnullata->isChecked() ? ShortString::kYes : ShortString::kNo);
     return m_table.type->record(values);
 }
 
@@ -572,10 +575,11 @@ void CardScreen::openSearch(const SearchTable& table)
 {
     SearchWindow window(table, this);
     window.lblMemory->setText(m_table.marker);
-    connect(&window, &SearchWindow::recordChosen, this, [this](int position, const QHash<QString, QString>& values) {
-        showValues(values);
-        setPosition(QString::number(position));
-    });
+    connect(&window, &SearchWindow::recordChosen, this,
+        [this](int position, const QHash<QString, QString>& values) {
+            showValues(values);
+            setPosition(QString::number(position));
+        });
     Modal::exec(window);
 }
 

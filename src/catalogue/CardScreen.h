@@ -16,8 +16,7 @@ class StatusLine;
 
 // The catalogue card screen: one record of the archive at a time, typed, validated, saved,
 // browsed, duplicated and found. Books and DVDs are this screen with their own table.
-class CardScreen : public QWidget, public CardView
-{
+class CardScreen : public QWidget, public CardView {
     Q_OBJECT
 public:
     CardScreen(const CardTable& table, QWidget* parent = nullptr);
@@ -92,18 +91,16 @@ private:
     RecordCard m_card;
     StatusLine* m_status;
     QHash<QString, QWidget*> m_controls;
-    QStringList m_chain;   // fields in Enter order
+    QStringList m_chain; // fields in Enter order
 };
 
-class TfrmLibri : public CardScreen
-{
+class TfrmLibri : public CardScreen {
     Q_OBJECT
 public:
     explicit TfrmLibri(QWidget* parent = nullptr);
 };
 
-class TfrmDVD : public CardScreen
-{
+class TfrmDVD : public CardScreen {
     Q_OBJECT
 public:
     explicit TfrmDVD(QWidget* parent = nullptr);

@@ -10,15 +10,16 @@ namespace {
 using Kind = CardField::Kind;
 using Place = CardField::Place;
 
-const QString kReadOnly =
-    QStringLiteral("Campo di testo di sola lettura che si autocompila in fase di emissione di una scheda prestito.");
+const QString kReadOnly = QStringLiteral(
+    "Campo di testo di sola lettura che si autocompila in fase di emissione di una scheda prestito.");
 
 // The texts the two screens share; each adds its own.
 QHash<QString, QString> commonStatusTexts()
 {
     return {
         {"cmdNuovo", "Predispone la schermata per l'inserimento di una nuova scheda."},
-        {"cmdDuplica", "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
+        {"cmdDuplica",
+            "Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti."},
         {"cmdSalva", "Salva la scheda corrente in archivio."},
         {"cmdTrova", "Trova una scheda in archivio."},
         {"cmdFile", "Allega file alla scheda corrente."},
@@ -70,21 +71,26 @@ CardTable makeBooks()
         {"Prestato", "Prestato a:", Kind::ReadOnly, 120, Place::Left, 3},
         {"Scadenza", "Scadenza:", Kind::ReadOnly, 10, Place::Right, 3},
     };
-    t.sectionPictures = {Artwork::Symbol::Book, Artwork::Symbol::Print, Artwork::Symbol::Web,
-                         Artwork::Symbol::Notes};
+    t.sectionPictures
+        = {Artwork::Symbol::Book, Artwork::Symbol::Print, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     t.availableText = QStringLiteral("Libro disponibile per il prestito");
     t.checks = {
-        {"Titolo", "Titolo", "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro."},
+        {"Titolo", "Titolo",
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro."},
         {"Codice", "Codice",
-         "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del libro."},
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del "
+            "libro."},
         {"Convalida", "Codice",
-         "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del libro "
-         "utilizzando il pulsante a destra del campo di testo Codice."},
-        {"Autore", "Autore", "Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro."},
+            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
+            "libro "
+            "utilizzando il pulsante a destra del campo di testo Codice."},
+        {"Autore", "Autore",
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro."},
     };
     t.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al libro prima di premere il pulsante di convalida.");
-    t.codeAlreadyValidated = QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.");
+    t.codeAlreadyValidated
+        = QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.");
     t.validation = &bookValidation();
     t.upperCaseField = "Isbn";
     t.webField = "Isbn";
@@ -96,13 +102,14 @@ CardTable makeBooks()
     t.availableTable = &availableBooksTable();
     t.marker = QStringLiteral("libri");
     t.statusTexts = commonStatusTexts();
-    t.statusTexts.insert("cmdDisponibili", "Trova un libro in archivio fra quelli disponibili per il prestito.");
+    t.statusTexts.insert(
+        "cmdDisponibili", "Trova un libro in archivio fra quelli disponibili per il prestito.");
     t.statusTexts.insert("btnCodice", "Convalida il codice assegnato al libro corrente.");
     t.statusTexts.insert("btnDewey", "Visualizza la Tabella dei Codici Dewey.");
-    t.statusTexts.insert("btnGoogle",
-                         "Cerca sul Web, tramite Google, informazioni relative al libro con l'ISBN indicato.");
+    t.statusTexts.insert(
+        "btnGoogle", "Cerca sul Web, tramite Google, informazioni relative al libro con l'ISBN indicato.");
     t.statusTexts.insert("chkAnnullata",
-                         "Contrassegna la scheda del libro come annullata per escluderla dai risultati di ricerca.");
+        "Contrassegna la scheda del libro come annullata per escluderla dai risultati di ricerca.");
     return t;
 }
 
@@ -131,7 +138,8 @@ CardTable makeDvds()
         {"Cast", "Cast:", Kind::Edit, 250, Place::Row, 1},
         {"Contenuti", "Contenuti:", Kind::Edit, 250, Place::Row, 1},
         {"Originale", "Titolo originale:", Kind::Edit, 250, Place::Row, 2},
-        {"Lingua", "Lingua originale:", Kind::Combo, 30, Place::Left, 2, false, nullptr, ComboLists::languages},
+        {"Lingua", "Lingua originale:", Kind::Combo, 30, Place::Left, 2, false, nullptr,
+            ComboLists::languages},
         {"AltreLingue", "Altre lingue:", Kind::Edit, 50, Place::Right, 2},
         {"Sottotitoli", "Sottotitoli:", Kind::Edit, 50, Place::Left, 2},
         {"Premi", "Premi:", Kind::Edit, 30, Place::Right, 2},
@@ -139,35 +147,39 @@ CardTable makeDvds()
         {"Prestato", "Prestato a:", Kind::ReadOnly, 120, Place::Left, 3},
         {"Scadenza", "Scadenza:", Kind::ReadOnly, 10, Place::Right, 3},
     };
-    t.sectionPictures = {Artwork::Symbol::Disc, Artwork::Symbol::Member, Artwork::Symbol::Web,
-                         Artwork::Symbol::Notes};
+    t.sectionPictures
+        = {Artwork::Symbol::Disc, Artwork::Symbol::Member, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     t.availableText = QStringLiteral("DVD disponibile per il prestito");
     t.checks = {
-        {"Titolo", "Titolo", "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del DVD."},
+        {"Titolo", "Titolo",
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del DVD."},
         {"Codice", "Codice",
-         "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del DVD."},
+            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del DVD."},
         {"Convalida", "Codice",
-         "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del DVD "
-         "utilizzando il pulsante a destra del campo di testo Codice."},
+            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
+            "DVD "
+            "utilizzando il pulsante a destra del campo di testo Codice."},
     };
     t.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al DVD prima di premere il pulsante di convalida.");
-    t.codeAlreadyValidated = QStringLiteral("Il codice identificativo del DVD \u00E8 gi\u00E0 stato convalidato.");
+    t.codeAlreadyValidated
+        = QStringLiteral("Il codice identificativo del DVD \u00E8 gi\u00E0 stato convalidato.");
     t.validation = &dvdValidation();
     t.webField = "Titolo";
-    t.webMissing = QStringLiteral(
-        "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario compilare il campo relativo al "
-        "titolo del DVD.");
+    t.webMissing = QStringLiteral("Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
+                                  "compilare il campo relativo al "
+                                  "titolo del DVD.");
     t.findTable = &dvdsTable();
     t.availableTable = &availableDvdsTable();
     t.marker = QStringLiteral("dvd");
     t.statusTexts = commonStatusTexts();
-    t.statusTexts.insert("cmdDisponibili", "Trova un DVD in archivio fra quelli disponibili per il prestito.");
+    t.statusTexts.insert(
+        "cmdDisponibili", "Trova un DVD in archivio fra quelli disponibili per il prestito.");
     t.statusTexts.insert("btnCodice", "Convalida il codice assegnato al DVD corrente.");
-    t.statusTexts.insert("btnGoogle",
-                         "Cerca sul Web, tramite Google, informazioni relative al DVD con il titolo indicato.");
+    t.statusTexts.insert(
+        "btnGoogle", "Cerca sul Web, tramite Google, informazioni relative al DVD con il titolo indicato.");
     t.statusTexts.insert("chkAnnullata",
-                         "Contrassegna la scheda del DVD come annullata per escluderla dai risultati di ricerca.");
+        "Contrassegna la scheda del DVD come annullata per escluderla dai risultati di ricerca.");
     return t;
 }
 

@@ -16,15 +16,17 @@
 namespace {
 
 const QString kCodeAtDesign = QStringLiteral("CODICE DA CONVALIDARE:");
-const QString kInfo = QStringLiteral("Per essere valido, il codice deve essere assegnato ad un unico %1 della biblioteca.");
-const QString kExplanation = QStringLiteral(
-    "Se il codice non \u00E8 valido, in alto compaiono i dati del %1 a cui lo stesso codice \u00E8 stato assegnato.");
+const QString kInfo
+    = QStringLiteral("Per essere valido, il codice deve essere assegnato ad un unico %1 della biblioteca.");
+const QString kExplanation = QStringLiteral("Se il codice non \u00E8 valido, in alto compaiono i dati del %1 "
+                                            "a cui lo stesso codice \u00E8 stato assegnato.");
 const QString kResultTitle = QStringLiteral("RISULTATO CONVALIDA");
 const QString kValid = QStringLiteral("CODICE %1 VALIDO");
 const QString kNotValid = QStringLiteral("CODICE %1 NON VALIDO");
-const QString kUnique = QStringLiteral("Il codice \u00E8 univoco e pu\u00F2 quindi essere assegnato al %1 corrente.");
-const QString kNotUnique =
-    QStringLiteral("Il codice non \u00E8 univoco e non pu\u00F2 quindi essere assegnato al %1 corrente.");
+const QString kUnique
+    = QStringLiteral("Il codice \u00E8 univoco e pu\u00F2 quindi essere assegnato al %1 corrente.");
+const QString kNotUnique
+    = QStringLiteral("Il codice non \u00E8 univoco e non pu\u00F2 quindi essere assegnato al %1 corrente.");
 
 QLabel* band(const QString& text, const QString& style, QWidget* parent)
 {
@@ -39,15 +41,15 @@ QLabel* band(const QString& text, const QString& style, QWidget* parent)
 
 const ValidationTable& bookValidation()
 {
-    static const ValidationTable table{QStringLiteral("frmConvalida"), QStringLiteral(" Convalida codice libro"),
-                                       QStringLiteral("libro"), &RecordType::of<TSchedaLibro>()};
+    static const ValidationTable table {QStringLiteral("frmConvalida"),
+        QStringLiteral(" Convalida codice libro"), QStringLiteral("libro"), &RecordType::of<TSchedaLibro>()};
     return table;
 }
 
 const ValidationTable& dvdValidation()
 {
-    static const ValidationTable table{QStringLiteral("frmConvalidaDVD"), QStringLiteral(" Convalida codice DVD"),
-                                       QStringLiteral("DVD"), &RecordType::of<TSchedaDVD>()};
+    static const ValidationTable table {QStringLiteral("frmConvalidaDVD"),
+        QStringLiteral(" Convalida codice DVD"), QStringLiteral("DVD"), &RecordType::of<TSchedaDVD>()};
     return table;
 }
 
@@ -61,20 +63,19 @@ CodeValidation::CodeValidation(const ValidationTable& table, const QString& code
     const QString upperWord = table.word.toUpper();
 
     txtCodice = band(kCodeAtDesign,
-                     QStringLiteral("background: #1f4e8c; color: white; font: bold 14pt 'Verdana'; padding: 4px;"),
-                     this);
+        QStringLiteral("background: #1f4e8c; color: white; font: bold 14pt 'Verdana'; padding: 4px;"), this);
     txtCodice->setObjectName(QStringLiteral("txtCodice"));
     lblInfo = new QLabel(kInfo.arg(table.word), this);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lstRecords = new ResultList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    lstRecords->setFixedHeight(lstRecords->fontMetrics().height() + lstRecords->horizontalScrollBar()->sizeHint().height()
-                               + 8);
+    lstRecords->setFixedHeight(
+        lstRecords->fontMetrics().height() + lstRecords->horizontalScrollBar()->sizeHint().height() + 8);
     lblSpiegazione = new QLabel(kExplanation.arg(table.word), this);
     lblSpiegazione->setObjectName(QStringLiteral("lblSpiegazione"));
     lblSpiegazione->setWordWrap(true);
     lblTitConvalida = band(kResultTitle,
-                           QStringLiteral("background: #d9e4f2; color: #1f3a5f; font: bold 11pt 'Verdana';"), this);
+        QStringLiteral("background: #d9e4f2; color: #1f3a5f; font: bold 11pt 'Verdana';"), this);
     lblTitConvalida->setObjectName(QStringLiteral("lblTitConvalida"));
     txtResponso = new QLabel(kValid.arg(upperWord), this);
     txtResponso->setObjectName(QStringLiteral("txtResponso"));
@@ -122,13 +123,14 @@ void CodeValidation::check(const QString& code)
     const FieldSpot titolo = type.spot(QStringLiteral("Titolo"));
     const QString key = ShortString::upperAToZ(ShortString::trimmed(code));
     QStringList lines;
-    const bool read = RecordFile(ProgramFolder::file(type.fileName()), type.size()).scan([&](int, const char* record) {
-        const QString stored = codice.read(record);
-        if (ShortString::upperAToZ(stored) == key)
-            lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")
-                    + ShortString::pad(titolo.read(record), 50);
-        return true;
-    });
+    const bool read
+        = RecordFile(ProgramFolder::file(type.fileName()), type.size()).scan([&](int, const char* record) {
+              const QString stored = codice.read(record);
+              if (ShortString::upperAToZ(stored) == key)
+                  lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")
+                          + ShortString::pad(titolo.read(record), 50);
+              return true;
+          });
     lines.sort(Qt::CaseInsensitive);
     lstRecords->setLines(lines);
     // An archive that cannot be read proves nothing: the code is not validated.

@@ -8,11 +8,10 @@ class RecordType;
 class ResultList;
 
 // What tells the book validation from the DVD one.
-struct ValidationTable
-{
+struct ValidationTable {
     QString objectName;
     QString caption;
-    QString word;   // "libro" or "DVD"
+    QString word; // "libro" or "DVD"
     const RecordType* type;
 };
 
@@ -22,8 +21,7 @@ const ValidationTable& dvdValidation();
 // Checks, when it is created, that no record of the archive (cancelled ones included) carries the
 // code, A-Z compared without regard to case and blanks around ignored; lists the records that do
 // and gives the verdict. OK hands the verdict back as "Sì" or "No"; Annulla hands nothing.
-class CodeValidation : public QDialog
-{
+class CodeValidation : public QDialog {
     Q_OBJECT
 public:
     CodeValidation(const ValidationTable& table, const QString& code, QWidget* parent);
@@ -54,15 +52,13 @@ private:
     const ValidationTable& m_table;
 };
 
-class TfrmConvalida : public CodeValidation
-{
+class TfrmConvalida : public CodeValidation {
     Q_OBJECT
 public:
     TfrmConvalida(const QString& code, QWidget* parent);
 };
 
-class TfrmConvalidaDVD : public CodeValidation
-{
+class TfrmConvalidaDVD : public CodeValidation {
     Q_OBJECT
 public:
     TfrmConvalidaDVD(const QString& code, QWidget* parent);

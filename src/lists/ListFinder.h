@@ -9,8 +9,7 @@ class ResultList;
 
 // Binds a find field and its "Trova" button to a result list: Enter in the field moves to the
 // button, the button runs the find, and the find memory lives here.
-class ListFinder : public QObject
-{
+class ListFinder : public QObject {
     Q_OBJECT
 public:
     ListFinder(QLineEdit* field, QPushButton* button, ResultList* list);

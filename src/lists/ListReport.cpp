@@ -30,8 +30,8 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& p
     report.orientation = QPageLayout::Landscape;
     report.margins = QMarginsF(10, 10, 10, 10);
 
-    ReportObject heading = textBox(QStringLiteral("txtTitolo"), QRectF(2.0, 1.0, 273.0, 5.0),
-                                   QStringLiteral("Verdana"), 9);
+    ReportObject heading
+        = textBox(QStringLiteral("txtTitolo"), QRectF(2.0, 1.0, 273.0, 5.0), QStringLiteral("Verdana"), 9);
     heading.bold = true;
     heading.fill = kSlateGrey;
     heading.colour = Qt::white;
@@ -39,17 +39,17 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& p
     heading.text = title.isEmpty() ? QStringLiteral("Riepilogo") : title;
     report.addBand(ReportBand::Kind::Title, QStringLiteral("ReportTitle"), 8.0).objects.append(heading);
 
-    ReportObject body = textBox(QStringLiteral("txtRiepilogo"), QRectF(3.0, 0, 273.0, lines.size() * kLinePitch),
-                                QStringLiteral("Courier New"), 8);
+    ReportObject body = textBox(QStringLiteral("txtRiepilogo"),
+        QRectF(3.0, 0, 273.0, lines.size() * kLinePitch), QStringLiteral("Courier New"), 8);
     body.linePitch = kLinePitch;
     body.text = lines.join(QLatin1Char('\n'));
-    ReportBand& data = report.addBand(ReportBand::Kind::Data, QStringLiteral("MasterData"),
-                                      body.geometry.height() + 10 * kUnit);
+    ReportBand& data = report.addBand(
+        ReportBand::Kind::Data, QStringLiteral("MasterData"), body.geometry.height() + 10 * kUnit);
     data.canSplit = true;
     data.objects.append(body);
 
-    ReportObject footer = textBox(QStringLiteral("txtPagina"), QRectF(3.0, 2.0, 272.0, 5.0),
-                                  QStringLiteral("Verdana"), 8);
+    ReportObject footer
+        = textBox(QStringLiteral("txtPagina"), QRectF(3.0, 2.0, 272.0, 5.0), QStringLiteral("Verdana"), 8);
     footer.bold = true;
     footer.fill = kSlateGrey;
     footer.colour = Qt::white;

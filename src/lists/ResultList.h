@@ -8,8 +8,7 @@ class QStringListModel;
 // The list of fixed-width text lines every list window shows: "Courier New" 12, one selectable
 // line, both scroll bars, long lines scrolled sideways. Filled in one go, so that tens of
 // thousands of lines appear at once; nothing is selected after filling.
-class ResultList : public QListView
-{
+class ResultList : public QListView {
     Q_OBJECT
 public:
     explicit ResultList(QWidget* parent = nullptr);

@@ -4,8 +4,7 @@
 #include <QDateTime>
 
 // The system clock; tests fix it so that nothing depends on the day they run.
-class Clock
-{
+class Clock {
 public:
     static QDate today();
     static QDateTime now();

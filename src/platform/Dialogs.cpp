@@ -19,8 +19,8 @@ QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& 
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
-std::optional<int> Dialogs::askNumber(QWidget* parent, const QString& title, const QString& label,
-                                      int value, int minimum, int maximum)
+std::optional<int> Dialogs::askNumber(
+    QWidget* parent, const QString& title, const QString& label, int value, int minimum, int maximum)
 {
     if (g_testing)
         return g_numbers.isEmpty() ? std::nullopt : g_numbers.takeFirst();

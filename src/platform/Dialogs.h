@@ -7,14 +7,13 @@ class QWidget;
 
 // The file-open and number-input dialogs. In tests each takes the next scripted answer; with no
 // answer left it behaves as if the user cancelled.
-class Dialogs
-{
+class Dialogs {
 public:
     // The chosen file's path, or an empty text when the user cancelled.
     static QString openFile(QWidget* parent, const QString& title, const QString& filter);
     // The number typed, or nothing when the user cancelled.
-    static std::optional<int> askNumber(QWidget* parent, const QString& title, const QString& label,
-                                        int value, int minimum, int maximum);
+    static std::optional<int> askNumber(
+        QWidget* parent, const QString& title, const QString& label, int value, int minimum, int maximum);
 
     // Test seam.
     static void startTesting();

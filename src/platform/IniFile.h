@@ -6,8 +6,7 @@
 // A plain Windows INI file: "[Section]" and "Key=Value" lines, CR LF, Windows-1252. Section and key
 // names match without regard to case, as Windows does. Lines that are neither are skipped when
 // reading and kept as they are when writing.
-class IniFile
-{
+class IniFile {
 public:
     explicit IniFile(QString path);
 

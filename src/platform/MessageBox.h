@@ -9,14 +9,12 @@ class QWidget;
 // (the answer is ignored); a question carries Yes and No (only No cancels); a plain box has OK.
 // In tests the boxes are not shown: each is recorded and takes the next scripted answer, or its
 // default (OK / Yes) when none is left.
-class MessageBox
-{
+class MessageBox {
 public:
     enum class Kind { Warning, Error, Information, Question, Plain };
     enum class Answer { Ok, Cancel, Yes, No };
 
-    struct Shown
-    {
+    struct Shown {
         Kind kind;
         QString text;
     };

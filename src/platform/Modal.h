@@ -9,8 +9,7 @@ class QDialog;
 // Shows companion windows modally. Tests install a driver for a window, found by its objectName,
 // that fills its fields and presses its buttons; a window without a driver is recorded as opened
 // and closes at once, rejected, so no test ever waits for a user.
-class Modal
-{
+class Modal {
 public:
     using Driver = std::function<void(QDialog& dialog)>;
 

@@ -4,8 +4,7 @@
 
 // The folder of the executable, where every archive, photo and setting lives. Tests point it at a
 // temporary folder.
-class ProgramFolder
-{
+class ProgramFolder {
 public:
     // The folder, ending with a separator.
     static QString path();

@@ -7,8 +7,7 @@
 // double quotes. It reports nothing to the user; it answers whether the desktop took the command,
 // for the callers that have a message for that. In tests the command is only recorded, quotes
 // included.
-class TMisc
-{
+class TMisc {
 public:
     static bool Open(const QString& command);
 

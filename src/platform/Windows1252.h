@@ -8,7 +8,10 @@
 namespace Windows1252 {
 
 QString decode(const char* bytes, int length);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), int(bytes.size())); }
+inline QString decode(const QByteArray& bytes)
+{
+    return decode(bytes.constData(), int(bytes.size()));
+}
 
 QByteArray encode(const QString& text);
 

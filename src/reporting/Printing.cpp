@@ -65,7 +65,7 @@ void preview(QWidget* parent, const Report& report)
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     dialog.resize(1000, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&report](QPrinter* target) { printOn(*target, report); });
+        [&report](QPrinter* target) { printOn(*target, report); });
     dialog.exec();
 }
 

@@ -18,8 +18,7 @@ void preview(QWidget* parent, const Report& report);
 bool writePdf(const Report& report, const QString& path);
 
 // Test seam.
-struct Printed
-{
+struct Printed {
     bool preview;
     QString pdf;
     Report report;

@@ -52,5 +52,5 @@ QRectF Report::printableArea() const
 {
     const QSizeF page = pageSize();
     return QRectF(margins.left(), margins.top(), page.width() - margins.left() - margins.right(),
-                  page.height() - margins.top() - margins.bottom());
+        page.height() - margins.top() - margins.bottom());
 }

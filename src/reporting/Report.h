@@ -13,17 +13,16 @@
 // holding named objects placed relative to the band. A screen fills a layout by setting the texts
 // and pictures of named objects.
 
-struct ReportObject
-{
+struct ReportObject {
     enum class Kind { Text, Picture, Rectangle, Line };
 
     Kind kind = Kind::Text;
     QString name;
-    QRectF geometry;   // millimetres, relative to the band
+    QRectF geometry; // millimetres, relative to the band
     // Text boxes.
     QString text;
     QString fontFamily = QStringLiteral("Arial");
-    qreal fontSize = 10;   // points
+    qreal fontSize = 10; // points
     bool bold = false;
     QColor colour = Qt::black;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
@@ -34,27 +33,25 @@ struct ReportObject
     QColor fill;
     // Rectangles and lines; an invalid colour is no outline.
     QColor outline;
-    qreal outlineWidth = 0.2;   // millimetres
+    qreal outlineWidth = 0.2; // millimetres
     // Picture boxes: scaled to fit, proportions kept, centred.
     QImage picture;
 };
 
-struct ReportBand
-{
+struct ReportBand {
     enum class Kind { Title, Data, Footer };
 
     Kind kind = Kind::Data;
     QString name;
-    qreal height = 0;   // millimetres
+    qreal height = 0; // millimetres
     bool canSplit = false;
     QList<ReportObject> objects;
 };
 
-class Report
-{
+class Report {
 public:
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QMarginsF margins{10, 10, 10, 10};   // millimetres
+    QMarginsF margins {10, 10, 10, 10}; // millimetres
     QList<ReportBand> bands;
 
     ReportBand& addBand(ReportBand::Kind kind, const QString& name, qreal height);

@@ -24,8 +24,7 @@ qreal snapToLines(const ReportBand& band, qreal from, qreal cut)
     return cut;
 }
 
-class Painter
-{
+class Painter {
 public:
     Painter(QPainter& painter, qreal dotsPerInch)
         : m_painter(painter)
@@ -138,7 +137,7 @@ QList<PagePlan> paginate(const Report& report)
             }
             qreal cut = band.canSplit && space > 0 ? snapToLines(band, from, from + space) : from;
             if (cut <= from + kTolerance && y == 0)
-                cut = from + usable;   // nothing fits on an empty page: cut it where the page ends
+                cut = from + usable; // nothing fits on an empty page: cut it where the page ends
             if (cut > from + kTolerance)
                 pages.last().append({b, y, from, cut});
             from = cut;
@@ -180,8 +179,8 @@ void renderPage(const Report& report, const PagePlan& page, QPainter& painter, q
 
 bool renderReport(const Report& report, QPagedPaintDevice& device, int firstPage, int lastPage)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), report.orientation, QMarginsF(0, 0, 0, 0),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), report.orientation, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     const QList<PagePlan> pages = paginate(report);
     if (firstPage < 1)
         firstPage = 1;

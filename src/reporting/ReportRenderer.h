@@ -8,11 +8,10 @@ class QPagedPaintDevice;
 class QPainter;
 
 // A band, or the part of it between two of its heights, placed on a page.
-struct BandSlice
-{
+struct BandSlice {
     int band;
-    qreal top;    // millimetres below the top of the printable area
-    qreal from;   // the part of the band shown, in band millimetres
+    qreal top; // millimetres below the top of the printable area
+    qreal from; // the part of the band shown, in band millimetres
     qreal to;
 };
 

@@ -31,8 +31,7 @@ bool containsLowered(std::string_view text, std::string_view key)
 }
 
 // One counted criterion, ready to be matched against the bytes of the records.
-class Matcher
-{
+class Matcher {
 public:
     Matcher(const FieldSpot& spot, const QString& text)
         : m_spot(spot)
@@ -111,7 +110,7 @@ std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString
     const bool ok = archiveOf(table).scan([&](int n, const char* record) {
         if (ShortString::trimmed(table.line(record)) != chosen)
             return true;
-        Hit hit{n, {}};
+        Hit hit {n, {}};
         for (const QString& field : fields)
             hit.values.insert(field, table.type->spot(field).read(record));
         if (!fields.isEmpty())

@@ -20,8 +20,7 @@ int countedCriteria(const Criteria& criteria);
 // field, the letters A-Z compared without regard to case. Nothing when the archive cannot be read.
 std::optional<QStringList> run(const SearchTable& table, const Criteria& criteria);
 
-struct Hit
-{
+struct Hit {
     int position;
     QHash<QString, QString> values;
 };
@@ -29,6 +28,7 @@ struct Hit
 // Every record, in file order, whose line equals the chosen one (both trimmed), with the values the
 // marker asks for. No hits for a marker the window does not answer; nothing when the archive cannot
 // be read.
-std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString& line, const QString& marker);
+std::optional<std::vector<Hit>> handBack(
+    const SearchTable& table, const QString& line, const QString& marker);
 
 } // namespace Search

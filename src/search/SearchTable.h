@@ -9,15 +9,13 @@
 #include <array>
 #include <functional>
 
-struct SearchCriterion
-{
+struct SearchCriterion {
     const char* label;
     const char* field;
 };
 
 // What makes one search window differ from another.
-struct SearchTable
-{
+struct SearchTable {
     QString objectName;
     QString caption;
     const RecordType* type = nullptr;

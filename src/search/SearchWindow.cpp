@@ -22,15 +22,16 @@ const QString kCriteriaHelp1 = QStringLiteral(
     "Immettere nei campi prescelti una o pi\u00F9 parole consecutive presenti nelle schede da trovare e "
     "premere il pulsante Cerca.");
 const QString kCriteriaHelp2 = QStringLiteral("Lasciare in bianco tutti gli altri campi.");
-const QString kCriteriaHelp3 =
-    QStringLiteral("Per ogni ricerca \u00E8 possibile utilizzare uno o pi\u00F9 campi contemporaneamente.");
+const QString kCriteriaHelp3
+    = QStringLiteral("Per ogni ricerca \u00E8 possibile utilizzare uno o pi\u00F9 campi contemporaneamente.");
 const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
 const QString kListHelp1 = QStringLiteral(
     "Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da cercare e premere il "
     "pulsante Trova.");
-const QString kListHelp2 = QStringLiteral(
-    "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su Trova.");
-const QString kDoubleClick = QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
+const QString kListHelp2 = QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave "
+                                          "di ricerca, fare di nuovo clic su Trova.");
+const QString kDoubleClick
+    = QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
 const QString kCountAtStart = QStringLiteral("Il presente elenco contiene 0 schede.");
 const QString kCount = QStringLiteral("Il presente riepilogo contiene %1 schede.");
 

@@ -17,8 +17,7 @@ class ResultList;
 // The search window of an archive: up to ten criteria, the list of matching records, find within
 // the list, print, and the record handed back to the caller on double-click. The caller writes its
 // marker into lblMemory before showing the window, and connects recordChosen.
-class SearchWindow : public QDialog
-{
+class SearchWindow : public QDialog {
     Q_OBJECT
 public:
     SearchWindow(const SearchTable& table, QWidget* parent);
@@ -57,41 +56,36 @@ private:
     void btnStampaClick();
 
     const SearchTable& m_table;
-    std::array<QLineEdit*, 10> m_criteria{};
+    std::array<QLineEdit*, 10> m_criteria {};
     QStackedWidget* m_panels;
     ListFinder* m_finder;
 };
 
-class TfrmTrovaLibri : public SearchWindow
-{
+class TfrmTrovaLibri : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaLibri(QWidget* parent = nullptr);
 };
 
-class TfrmTrovaDisponibili : public SearchWindow
-{
+class TfrmTrovaDisponibili : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaDisponibili(QWidget* parent = nullptr);
 };
 
-class TfrmTrovaDVD : public SearchWindow
-{
+class TfrmTrovaDVD : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaDVD(QWidget* parent = nullptr);
 };
 
-class TfrmTrovaDisponibiliDVD : public SearchWindow
-{
+class TfrmTrovaDisponibiliDVD : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaDisponibiliDVD(QWidget* parent = nullptr);
 };
 
-class TfrmTrovaAnagrafica : public SearchWindow
-{
+class TfrmTrovaAnagrafica : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaAnagrafica(QWidget* parent = nullptr);

@@ -11,9 +11,8 @@
 // register could not be reached.
 namespace LoanRegister {
 
-struct NumberedLoan
-{
-    int number;   // record number, from 1
+struct NumberedLoan {
+    int number; // record number, from 1
     TSchedaPrestito loan;
 };
 

@@ -9,15 +9,15 @@ const QString kAccessError = QStringLiteral(
 namespace {
 
 const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString kChangesSaved =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kChangesSaved
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kCardAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
 const QString kDuplicateRefused = QStringLiteral(
     "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata "
     "inserita in archivio.");
-const QString kDuplicateReady = QStringLiteral(
-    "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-    "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kDuplicateReady
+    = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                     "Al termine premere Salva per inserire la scheda in archivio.");
 
 // The number in lblPosizione; 0 for a new card.
 int positionOf(const CardView& view)

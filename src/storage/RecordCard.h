@@ -12,8 +12,7 @@ extern const QString kAccessError;
 
 // What a card screen lends to the browse / new / save / duplicate protocol: its controls, seen as
 // one record. The screen keeps its state in its controls; the protocol keeps none of its own.
-class CardView
-{
+class CardView {
 public:
     virtual ~CardView() = default;
 
@@ -37,8 +36,7 @@ public:
 };
 
 // The card buttons' protocol over one record file.
-class RecordCard
-{
+class RecordCard {
 public:
     RecordCard(CardView& view, RecordFile file);
 

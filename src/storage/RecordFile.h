@@ -13,8 +13,7 @@
 // a failure of any kind comes back as an empty result or false, which the screens turn into the
 // access message. A trailing partial record is ignored by readers; an append writes at
 // count x size, over it.
-class RecordFile
-{
+class RecordFile {
 public:
     RecordFile(QString path, int recordSize);
 
@@ -39,9 +38,7 @@ private:
 };
 
 // A record file read and written as values of one record type.
-template <class R>
-class Archive
-{
+template <class R> class Archive {
 public:
     // The type's own archive in the program folder.
     Archive();

@@ -9,8 +9,7 @@
 #include <string_view>
 
 // Where a field lies in a record's bytes.
-struct FieldSpot
-{
+struct FieldSpot {
     int offset = -1;
     int capacity = 0;
 
@@ -24,11 +23,9 @@ struct FieldSpot
 
 // A record type seen by field name, for the code that walks any archive the same way: the card
 // screens, the search windows, the exports.
-class RecordType
-{
+class RecordType {
 public:
-    template <class R>
-    static const RecordType& of();
+    template <class R> static const RecordType& of();
 
     const QString& fileName() const { return m_fileName; }
     int size() const { return m_size; }
@@ -49,8 +46,7 @@ private:
     QHash<QString, FieldSpot> m_spots;
 };
 
-template <class R>
-const RecordType& RecordType::of()
+template <class R> const RecordType& RecordType::of()
 {
     static const RecordType type = [] {
         RecordType t;
@@ -63,7 +59,7 @@ const RecordType& RecordType::of()
         for (const auto& f : RecordLayout<R>::fields) {
             const QString name = QString::fromLatin1(f.name);
             t.m_names << name;
-            t.m_spots.insert(name, FieldSpot{offset, f.capacity});
+            t.m_spots.insert(name, FieldSpot {offset, f.capacity});
             offset += f.capacity + 1;
         }
         return t;

@@ -2,8 +2,7 @@
 
 #include "ShortString.h"
 
-template <class R>
-QByteArray encodeRecord(const R& record)
+template <class R> QByteArray encodeRecord(const R& record)
 {
     QByteArray bytes(RecordLayout<R>::size, '\0');
     char* field = bytes.data();
@@ -14,8 +13,7 @@ QByteArray encodeRecord(const R& record)
     return bytes;
 }
 
-template <class R>
-R decodeRecord(const char* bytes)
+template <class R> R decodeRecord(const char* bytes)
 {
     R record;
     for (const auto& f : RecordLayout<R>::fields) {

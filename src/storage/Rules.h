@@ -9,30 +9,27 @@
 namespace Rules {
 
 // Loan texts written into the book and DVD records by the loan desk.
-extern const QString kBookAvailable;   // "Libro disponibile per il prestito"
-extern const QString kDvdAvailable;    // "DVD disponibile per il prestito"
-extern const QString kLentPrefix;      // "Tessera n. "
+extern const QString kBookAvailable; // "Libro disponibile per il prestito"
+extern const QString kDvdAvailable; // "DVD disponibile per il prestito"
+extern const QString kLentPrefix; // "Tessera n. "
 
 // Only a trimmed "No" marks an active record: an empty or damaged flag counts as cancelled.
 bool isCancelled(const QString& annullata);
 // An item is lent when its due date holds anything; the lent text is descriptive only.
 bool isLent(const QString& scadenza);
 
-template <class R>
-bool isCancelled(const R& record)
+template <class R> bool isCancelled(const R& record)
 {
     return isCancelled(record.Annullata);
 }
 
-template <class R>
-bool isLent(const R& record)
+template <class R> bool isLent(const R& record)
 {
     return isLent(record.Scadenza);
 }
 
 // Not lent and not cancelled.
-template <class R>
-bool isAvailable(const R& record)
+template <class R> bool isAvailable(const R& record)
 {
     return !isLent(record) && !isCancelled(record);
 }

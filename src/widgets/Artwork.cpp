@@ -45,17 +45,17 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         p.setPen(pen);
         for (int i = 0; i < 3; ++i)
             p.drawLine(QPointF(card.left() + 5 * u, card.top() + (1.6 + 1.4 * i) * u),
-                       QPointF(card.right() - 1 * u, card.top() + (1.6 + 1.4 * i) * u));
+                QPointF(card.right() - 1 * u, card.top() + (1.6 + 1.4 * i) * u));
         break;
     }
     case Artwork::Symbol::Book: {
         QPainterPath left;
         left.moveTo(c.x(), r.top() + 2.5 * u);
         left.cubicTo(c.x() - 1.5 * u, r.top() + 1.5 * u, r.left() + 1.5 * u, r.top() + 1.5 * u,
-                     r.left() + 0.5 * u, r.top() + 2.2 * u);
+            r.left() + 0.5 * u, r.top() + 2.2 * u);
         left.lineTo(r.left() + 0.5 * u, r.top() + 8.5 * u);
-        left.cubicTo(r.left() + 1.5 * u, r.top() + 7.8 * u, c.x() - 1.5 * u, r.top() + 7.8 * u,
-                     c.x(), r.top() + 8.8 * u);
+        left.cubicTo(r.left() + 1.5 * u, r.top() + 7.8 * u, c.x() - 1.5 * u, r.top() + 7.8 * u, c.x(),
+            r.top() + 8.8 * u);
         left.closeSubpath();
         QTransform mirror;
         mirror.translate(2 * c.x(), 0);
@@ -79,9 +79,9 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         p.drawArc(QRectF(r.left() + 1.2 * u, r.top() + 1.2 * u, 7.6 * u, 7.6 * u), 210 * 16, 150 * 16);
         p.setBrush(ink);
         p.setPen(Qt::NoPen);
-        QPolygonF head1({QPointF(r.right() - 0.6 * u, r.top() + 3.0 * u),
-                         QPointF(r.right() - 3.0 * u, r.top() + 3.2 * u),
-                         QPointF(r.right() - 1.4 * u, r.top() + 5.2 * u)});
+        QPolygonF head1(
+            {QPointF(r.right() - 0.6 * u, r.top() + 3.0 * u), QPointF(r.right() - 3.0 * u, r.top() + 3.2 * u),
+                QPointF(r.right() - 1.4 * u, r.top() + 5.2 * u)});
         p.drawPolygon(head1);
         QTransform turn;
         turn.translate(c.x(), c.y());
@@ -92,14 +92,15 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
     }
     case Artwork::Symbol::Catalogue:
         p.drawEllipse(QPointF(c.x() - 1 * u, c.y() - 1 * u), 3 * u, 3 * u);
-        p.drawLine(QPointF(c.x() + 1.2 * u, c.y() + 1.2 * u), QPointF(r.right() - 0.8 * u, r.bottom() - 0.8 * u));
+        p.drawLine(
+            QPointF(c.x() + 1.2 * u, c.y() + 1.2 * u), QPointF(r.right() - 0.8 * u, r.bottom() - 0.8 * u));
         break;
     case Artwork::Symbol::Info:
     case Artwork::Symbol::Help:
     case Artwork::Symbol::Copyright: {
         const QString letter = symbol == Artwork::Symbol::Info ? QStringLiteral("i")
-            : symbol == Artwork::Symbol::Help                 ? QStringLiteral("?")
-                                                              : QStringLiteral("\u00A9");
+            : symbol == Artwork::Symbol::Help                  ? QStringLiteral("?")
+                                                               : QStringLiteral("\u00A9");
         f.setBold(true);
         f.setPixelSize(int(7.5 * u));
         p.setFont(f);
@@ -137,13 +138,13 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         p.setBrush(Qt::NoBrush);
         if (symbol == Artwork::Symbol::New) {
             p.drawLine(QPointF(page.center().x() - 1.6 * u, page.center().y()),
-                       QPointF(page.center().x() + 1.6 * u, page.center().y()));
+                QPointF(page.center().x() + 1.6 * u, page.center().y()));
             p.drawLine(QPointF(page.center().x(), page.center().y() - 1.6 * u),
-                       QPointF(page.center().x(), page.center().y() + 1.6 * u));
+                QPointF(page.center().x(), page.center().y() + 1.6 * u));
         } else {
             for (int i = 0; i < 3; ++i)
                 p.drawLine(QPointF(page.left() + 1.2 * u, page.top() + (2 + 1.8 * i) * u),
-                           QPointF(page.right() - 1.2 * u, page.top() + (2 + 1.8 * i) * u));
+                    QPointF(page.right() - 1.2 * u, page.top() + (2 + 1.8 * i) * u));
         }
         break;
     }
@@ -177,7 +178,8 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         const qreal tip = forward ? r.right() - 2 * u : r.left() + 2 * u;
         const qreal back = forward ? r.left() + 3 * u : r.right() - 3 * u;
         p.setBrush(ink);
-        p.drawPolygon(QPolygonF({QPointF(tip, c.y()), QPointF(back, c.y() - 3.5 * u), QPointF(back, c.y() + 3.5 * u)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(tip, c.y()), QPointF(back, c.y() - 3.5 * u), QPointF(back, c.y() + 3.5 * u)}));
         if (symbol == Artwork::Symbol::First || symbol == Artwork::Symbol::Last) {
             const qreal bar = forward ? r.right() - 1.2 * u : r.left() + 1.2 * u;
             p.drawLine(QPointF(bar, c.y() - 3.5 * u), QPointF(bar, c.y() + 3.5 * u));
@@ -187,24 +189,28 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
     case Artwork::Symbol::Export: {
         const QRectF sheet(r.left() + 0.8 * u, r.top() + 1.5 * u, 6 * u, 7 * u);
         p.drawRect(sheet);
-        p.drawLine(QPointF(sheet.left(), sheet.top() + 2.3 * u), QPointF(sheet.right(), sheet.top() + 2.3 * u));
-        p.drawLine(QPointF(sheet.left(), sheet.top() + 4.6 * u), QPointF(sheet.right(), sheet.top() + 4.6 * u));
+        p.drawLine(
+            QPointF(sheet.left(), sheet.top() + 2.3 * u), QPointF(sheet.right(), sheet.top() + 2.3 * u));
+        p.drawLine(
+            QPointF(sheet.left(), sheet.top() + 4.6 * u), QPointF(sheet.right(), sheet.top() + 4.6 * u));
         p.drawLine(QPointF(sheet.center().x(), sheet.top()), QPointF(sheet.center().x(), sheet.bottom()));
         p.drawLine(QPointF(c.x() + 1 * u, c.y()), QPointF(r.right() - 0.5 * u, c.y()));
-        p.drawPolyline(QPolygonF({QPointF(r.right() - 2.2 * u, c.y() - 1.7 * u), QPointF(r.right() - 0.5 * u, c.y()),
-                                  QPointF(r.right() - 2.2 * u, c.y() + 1.7 * u)}));
+        p.drawPolyline(QPolygonF({QPointF(r.right() - 2.2 * u, c.y() - 1.7 * u),
+            QPointF(r.right() - 0.5 * u, c.y()), QPointF(r.right() - 2.2 * u, c.y() + 1.7 * u)}));
         break;
     }
     case Artwork::Symbol::Available:
     case Artwork::Symbol::Check:
         if (symbol == Artwork::Symbol::Available) {
             p.drawEllipse(QPointF(c.x() - 1 * u, c.y() - 1 * u), 3.3 * u, 3.3 * u);
-            p.drawLine(QPointF(c.x() + 1.4 * u, c.y() + 1.4 * u), QPointF(r.right() - 0.6 * u, r.bottom() - 0.6 * u));
-            p.drawPolyline(QPolygonF({QPointF(c.x() - 2.6 * u, c.y() - 1 * u), QPointF(c.x() - 1.4 * u, c.y() + 0.3 * u),
-                                      QPointF(c.x() + 0.8 * u, c.y() - 2.4 * u)}));
+            p.drawLine(QPointF(c.x() + 1.4 * u, c.y() + 1.4 * u),
+                QPointF(r.right() - 0.6 * u, r.bottom() - 0.6 * u));
+            p.drawPolyline(QPolygonF({QPointF(c.x() - 2.6 * u, c.y() - 1 * u),
+                QPointF(c.x() - 1.4 * u, c.y() + 0.3 * u), QPointF(c.x() + 0.8 * u, c.y() - 2.4 * u)}));
         } else {
-            p.drawPolyline(QPolygonF({QPointF(r.left() + 1.5 * u, c.y()), QPointF(c.x() - 0.8 * u, r.bottom() - 2 * u),
-                                      QPointF(r.right() - 1.2 * u, r.top() + 1.8 * u)}));
+            p.drawPolyline(
+                QPolygonF({QPointF(r.left() + 1.5 * u, c.y()), QPointF(c.x() - 0.8 * u, r.bottom() - 2 * u),
+                    QPointF(r.right() - 1.2 * u, r.top() + 1.8 * u)}));
         }
         break;
     case Artwork::Symbol::Cancelled:
@@ -214,8 +220,8 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
     case Artwork::Symbol::Mail: {
         const QRectF env(r.left() + 1 * u, r.top() + 2.5 * u, 8 * u, 5 * u);
         p.drawRect(env);
-        p.drawPolyline(QPolygonF({env.topLeft(), QPointF(env.center().x(), env.center().y() + 0.3 * u),
-                                  env.topRight()}));
+        p.drawPolyline(QPolygonF(
+            {env.topLeft(), QPointF(env.center().x(), env.center().y() + 0.3 * u), env.topRight()}));
         break;
     }
     }
@@ -246,13 +252,14 @@ QPixmap logo(const QSize& size)
     title.setPixelSize(int(h * 0.44));
     p.setFont(title);
     p.setPen(kInk);
-    p.drawText(text.adjusted(0, 0, 0, -h * 0.38), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Lettoria 3.0"));
+    p.drawText(
+        text.adjusted(0, 0, 0, -h * 0.38), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Lettoria 3.0"));
     QFont sub(QStringLiteral("Liberation Sans"));
     sub.setPixelSize(int(h * 0.17));
     p.setFont(sub);
     p.setPen(kSteelBlue.darker(130));
     p.drawText(text.adjusted(2, h * 0.66, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-               QStringLiteral("Gestione della biblioteca"));
+        QStringLiteral("Gestione della biblioteca"));
     return pixmap;
 }
 
@@ -345,12 +352,12 @@ QPixmap credits(const QSize& size)
     p.setPen(kInk);
     const QRect text(20, logoHeight + 40, size.width() - 40, size.height() - logoHeight - 50);
     p.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Lettoria 3.0\n"
-                              "Catalogazione di libri e DVD, prestiti, utenti e tessere\n"
-                              "per biblioteche pubbliche, scolastiche e private.\n\n"
-                              "Progetto, programmazione e grafica: il gruppo di sviluppo di Lettoria.\n"
-                              "Realizzato con C++ e Qt.\n\n"
-                              "Tutti i diritti riservati."));
+        QStringLiteral("Lettoria 3.0\n"
+                       "Catalogazione di libri e DVD, prestiti, utenti e tessere\n"
+                       "per biblioteche pubbliche, scolastiche e private.\n\n"
+                       "Progetto, programmazione e grafica: il gruppo di sviluppo di Lettoria.\n"
+                       "Realizzato con C++ e Qt.\n\n"
+                       "Tutti i diritti riservati."));
     return pixmap;
 }
 

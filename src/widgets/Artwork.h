@@ -12,8 +12,33 @@ class QWidget;
 namespace Artwork {
 
 enum class Symbol {
-    Member, Card, Book, Disc, Loan, Catalogue, Info, Help, Copyright, Web, Exit, Pdf, Mail,
-    New, Duplicate, Save, Attach, Print, First, Previous, Next, Last, Export, Available, Notes, Check, Cancelled
+    Member,
+    Card,
+    Book,
+    Disc,
+    Loan,
+    Catalogue,
+    Info,
+    Help,
+    Copyright,
+    Web,
+    Exit,
+    Pdf,
+    Mail,
+    New,
+    Duplicate,
+    Save,
+    Attach,
+    Print,
+    First,
+    Previous,
+    Next,
+    Last,
+    Export,
+    Available,
+    Notes,
+    Check,
+    Cancelled
 };
 
 // The product's logo: an open book and "Lettoria 3.0".

@@ -3,8 +3,7 @@
 #include <QLabel>
 
 // A picture or text that acts as a button: a hand cursor, and pressed / released / clicked.
-class ClickableLabel : public QLabel
-{
+class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
@@ -21,8 +20,7 @@ protected:
 
 // The blue link of the help, information and credits windows: a picture and a text that turn
 // orange while the mouse button is held on either, and open their target when clicked.
-class LinkLabel : public QWidget
-{
+class LinkLabel : public QWidget {
     Q_OBJECT
 public:
     LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent = nullptr);

@@ -7,8 +7,7 @@ class QFrame;
 class QWidget;
 
 // The coloured frame "eff" + field name that stands behind a data field while it has the focus.
-class FieldHighlight : public QObject
-{
+class FieldHighlight : public QObject {
     Q_OBJECT
 public:
     // Creates the frame beside the field, in the field's parent, hidden.

@@ -34,8 +34,8 @@ HelpTopic HelpTopic::load(const QString& topic)
 QStringList HelpTopic::all()
 {
     QStringList topics = kFirstTopics;
-    const QStringList files = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.txt")}, QDir::Files,
-                                                                      QDir::Name);
+    const QStringList files
+        = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
         const QString topic = file.chopped(4);
         if (!topics.contains(topic))

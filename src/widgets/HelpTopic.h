@@ -6,8 +6,7 @@
 // A help text: its title and paragraphs, kept as the resource file ":/help/<topic>.txt" (first
 // line the title, then the paragraphs, each on one line, separated by an empty line). The help
 // window and the user guide read the same files.
-struct HelpTopic
-{
+struct HelpTopic {
     QString title;
     QStringList paragraphs;
 

@@ -10,8 +10,7 @@ class QWidget;
 // The status line at the foot of a work screen: moving the mouse over a control shows its one-line
 // description; moving it over the background, the panels and the controls without a text of their
 // own empties the line.
-class StatusLine : public QObject
-{
+class StatusLine : public QObject {
     Q_OBJECT
 public:
     explicit StatusLine(QLabel* panInfo);

@@ -41,8 +41,8 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     text.setBold(true);
     txtGuida->setFont(text);
 
-    lnkWeb = new LinkLabel(Artwork::icon(Artwork::Symbol::Pdf, 32), kGuideLink,
-                           QFont(QStringLiteral("Tahoma"), 14), this);
+    lnkWeb = new LinkLabel(
+        Artwork::icon(Artwork::Symbol::Pdf, 32), kGuideLink, QFont(QStringLiteral("Tahoma"), 14), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgPDF"));
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmGuida::lnkWebClick);

@@ -8,8 +8,7 @@ class QPushButton;
 class LinkLabel;
 
 // The shared help window: a topic's title and text, a link to the user guide, "Chiudi".
-class TfrmGuida : public QDialog
-{
+class TfrmGuida : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmGuida(QWidget* owner);

@@ -31,8 +31,7 @@ QList<QWidget*> visibleWindows()
 
 } // namespace
 
-class TestMainMenu : public QObject
-{
+class TestMainMenu : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestFixture> fx;
@@ -77,8 +76,8 @@ private slots:
     {
         logIn();
         QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
-        for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgTessere, menu->btnTessere,
-                                     menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
+        for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgTessere,
+                 menu->btnTessere, menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
             QVERIFY(!part->pixmap().isNull());
             QVERIFY(!part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
@@ -94,7 +93,7 @@ private slots:
             QVERIFY(part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
             CardScreen* screen = (part == menu->imgLibri || part == menu->btnLibri) ? screens->frmLibri()
-                                                                                   : screens->frmDVD();
+                                                                                    : screens->frmDVD();
             QCOMPARE(visibleWindows(), QList<QWidget*>({screen}));
             QVERIFY(screen->windowState() & Qt::WindowMaximized);
             screen->cmdEsci->click();
@@ -144,8 +143,8 @@ private slots:
         });
         QTest::mouseClick(menu->imgInfo, Qt::LeftButton);
         QCOMPARE(TMisc::recorded(),
-                 QStringList({"\"mailto:info@lettoria.example.org?subject=Software Lettoria 3.0&body=Salve, "
-                              "desidererei avere le seguenti informazioni sul software in oggetto:\""}));
+            QStringList({"\"mailto:info@lettoria.example.org?subject=Software Lettoria 3.0&body=Salve, "
+                         "desidererei avere le seguenti informazioni sul software in oggetto:\""}));
     }
 
     void creditsAndWebSite()

@@ -3,8 +3,7 @@
 
 #include <QtTest>
 
-class TestPassword : public QObject
-{
+class TestPassword : public QObject {
     Q_OBJECT
 private slots:
     void knownValues()
@@ -57,9 +56,10 @@ private slots:
     void storedPassword()
     {
         TestFixture fx;
-        QCOMPARE(*Password::readStored(), QString());   // no file: empty, not an error
+        QCOMPARE(*Password::readStored(), QString()); // no file: empty, not an error
         QVERIFY(Password::writeStored(" segreto "));
-        QCOMPARE(fx.readFile("unins000.dll"), "[Accesso]\r\nValore=" + Password::encipher("SEGRETO")->toLatin1() + "\r\n");
+        QCOMPARE(fx.readFile("unins000.dll"),
+            "[Accesso]\r\nValore=" + Password::encipher("SEGRETO")->toLatin1() + "\r\n");
         QCOMPARE(*Password::readStored(), QStringLiteral("SEGRETO"));
         fx.writeFile("unins000.dll", "[Accesso]\r\nValore=4X\r\n");
         QVERIFY(!Password::readStored().has_value());

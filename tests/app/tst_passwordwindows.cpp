@@ -15,7 +15,6 @@ namespace {
 
 const QString kWrong = QStringLiteral("Attenzione: password errata.");
 
-
 void type(QLineEdit* field, const QString& text)
 {
     field->clear();
@@ -24,8 +23,7 @@ void type(QLineEdit* field, const QString& text)
 
 } // namespace
 
-class TestPasswordWindows : public QObject
-{
+class TestPasswordWindows : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestFixture> fx;
@@ -114,9 +112,10 @@ private slots:
     {
         fx->writeFile("unins000.dll", "[Accesso]\r\nValore=ZZ\r\n");
         enterPassword("vendralopiskun");
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: si \u00E8 verificato un errore durante la procedura di lettura della "
-                                   "password. Si consiglia di reinstallare il software.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "Attenzione: si \u00E8 verificato un errore durante la procedura di lettura della "
+                "password. Si consiglia di reinstallare il software.")}));
         QCOMPARE(pw->txtPassword->text(), QStringLiteral("vendralopiskun"));
         QVERIFY(pw->isVisible());
     }
@@ -159,9 +158,10 @@ private slots:
 
         // Confirmation compared with its case, although both would be stored alike.
         change->cmdOK->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: la nuova password non \u00E8 stata confermata correttamente. E' "
-                                   "necessario reinserire entrambi i valori.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList(
+                {QStringLiteral("Attenzione: la nuova password non \u00E8 stata confermata correttamente. E' "
+                                "necessario reinserire entrambi i valori.")}));
         QCOMPARE(change->txtPasswordNew->text(), QString());
         QCOMPARE(change->txtConferma->text(), QString());
         QCOMPARE(change->txtPasswordOld->text(), QStringLiteral("vendralopiskun"));
@@ -172,7 +172,8 @@ private slots:
         type(change->txtPasswordNew, "nuovapassword");
         type(change->txtConferma, "nuovapassword");
         change->cmdOK->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Attenzione: vecchia password errata.")}));
+        QCOMPARE(
+            TestFixture::messages(), QStringList({QStringLiteral("Attenzione: vecchia password errata.")}));
         QCOMPARE(change->txtPasswordOld->text(), QString());
         QCOMPARE(change->txtPasswordNew->text(), QStringLiteral("nuovapassword"));
         QCOMPARE(QApplication::focusWidget(), change->txtPasswordOld);
@@ -180,7 +181,8 @@ private slots:
 
         type(change->txtPasswordOld, " VENDRALOPISKUN");
         change->cmdOK->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Modifica della password completata con successo.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral("Modifica della password completata con successo.")}));
         QVERIFY(!change->isVisible());
         QVERIFY(pw->isVisible());
         QCOMPARE(pw->txtPassword->text(), QString());
@@ -231,9 +233,10 @@ private slots:
         type(change->txtPasswordNew, "nuovapassword");
         type(change->txtConferma, "nuovapassword");
         change->cmdOK->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della "
-                                   "password. Si consiglia di reinstallare il software.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della "
+                "password. Si consiglia di reinstallare il software.")}));
         QVERIFY(change->isVisible());
     }
 

@@ -21,7 +21,6 @@
 
 namespace {
 
-
 std::unique_ptr<CardScreen> openScreen(bool books)
 {
     std::unique_ptr<CardScreen> screen;
@@ -67,21 +66,22 @@ void storeBooks(int count)
     }
 }
 
-const QString kBookTitleMissing = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro.");
-const QString kBookCodeMissing =
-    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del libro.");
-const QString kBookNotValidated = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del libro utilizzando "
-    "il pulsante a destra del campo di testo Codice.");
-const QString kBookAuthorMissing =
-    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro.");
+const QString kBookTitleMissing
+    = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro.");
+const QString kBookCodeMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del libro.");
+const QString kBookNotValidated = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario "
+                                                 "convalidare il codice identificativo del libro utilizzando "
+                                                 "il pulsante a destra del campo di testo Codice.");
+const QString kBookAuthorMissing
+    = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro.");
 const QString kAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kSaved
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 } // namespace
 
-class TestCardScreen : public QObject
-{
+class TestCardScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestFixture> fx;
@@ -120,7 +120,9 @@ private slots:
         const QByteArray bytes = fx->readFile("Libri.pro");
         QCOMPARE(bytes.size(), 3237);
         QCOMPARE(bytes.mid(0, 19), QByteArray("\x12Il nome della rosa"));
-        QCOMPARE(bytes.mid(251, 6), QByteArray("\x05" "ab-12"));
+        QCOMPARE(bytes.mid(251, 6),
+            QByteArray("\x05"
+                       "ab-12"));
         QCOMPARE(bytes.mid(276, 3), QByteArray("\x02S\xEC"));
         QCOMPARE(bytes.mid(330, 12), QByteArray("\x0BUmberto Eco"));
         QCOMPARE(bytes.mid(500, 16), QByteArray("\x0FRomanzo storico"));
@@ -139,30 +141,34 @@ private slots:
     void saveChecksInOrder_data()
     {
         QTest::addColumn<bool>("books");
-        QTest::addColumn<QStringList>("filled");   // fields typed; "Convalida" marks a validated code
+        QTest::addColumn<QStringList>("filled"); // fields typed; "Convalida" marks a validated code
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::newRow("book: title") << true << QStringList() << kBookTitleMissing << "Titolo";
-        QTest::newRow("book: code") << true << QStringList({"Titolo", "Autore"}) << kBookCodeMissing << "Codice";
-        QTest::newRow("book: validation") << true << QStringList({"Titolo", "Codice", "Autore"}) << kBookNotValidated
-                                          << "Codice";
-        QTest::newRow("book: author") << true << QStringList({"Titolo", "Codice", "Convalida"}) << kBookAuthorMissing
-                                      << "Autore";
+        QTest::newRow("book: code") << true << QStringList({"Titolo", "Autore"}) << kBookCodeMissing
+                                    << "Codice";
+        QTest::newRow("book: validation")
+            << true << QStringList({"Titolo", "Codice", "Autore"}) << kBookNotValidated << "Codice";
+        QTest::newRow("book: author")
+            << true << QStringList({"Titolo", "Codice", "Convalida"}) << kBookAuthorMissing << "Autore";
         QTest::newRow("dvd: title") << false << QStringList({"Codice"})
-                                    << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il "
-                                                      "titolo del DVD.")
+                                    << QStringLiteral(
+                                           "Attenzione: per salvare la scheda \u00E8 necessario indicare il "
+                                           "titolo del DVD.")
                                     << "Titolo";
         QTest::newRow("dvd: code") << false << QStringList({"Titolo"})
-                                   << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il "
-                                                     "codice identificativo del DVD.")
+                                   << QStringLiteral(
+                                          "Attenzione: per salvare la scheda \u00E8 necessario indicare il "
+                                          "codice identificativo del DVD.")
                                    << "Codice";
-        QTest::newRow("dvd: validation") << false << QStringList({"Titolo", "Codice"})
-                                         << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario "
-                                                           "convalidare il codice identificativo del DVD utilizzando "
-                                                           "il pulsante a destra del campo di testo Codice.")
-                                         << "Codice";
-        QTest::newRow("dvd: no author needed") << false << QStringList({"Titolo", "Codice", "Convalida"}) << kAdded
-                                               << "";
+        QTest::newRow("dvd: validation")
+            << false << QStringList({"Titolo", "Codice"})
+            << QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario "
+                              "convalidare il codice identificativo del DVD utilizzando "
+                              "il pulsante a destra del campo di testo Codice.")
+            << "Codice";
+        QTest::newRow("dvd: no author needed")
+            << false << QStringList({"Titolo", "Codice", "Convalida"}) << kAdded << "";
     }
 
     void saveChecksInOrder()
@@ -228,9 +234,10 @@ private slots:
         storeBooks(1);
         auto screen = openScreen(true);
         screen->cmdDuplica->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
-                                   "questa \u00E8 stata inserita in archivio.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
+                "questa \u00E8 stata inserita in archivio.")}));
         MessageBox::clearShown();
 
         screen->cmdPrimo->click();
@@ -279,7 +286,8 @@ private slots:
 
         screen->btnCodice->click();
         QCOMPARE(TestFixture::messages(),
-                 QStringList({QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.")}));
+            QStringList(
+                {QStringLiteral("Il codice identificativo del libro \u00E8 gi\u00E0 stato convalidato.")}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Information);
         QCOMPARE(QApplication::focusWidget(), screen->control("Codice"));
         QVERIFY(Modal::opened().isEmpty());
@@ -290,8 +298,9 @@ private slots:
         auto screen = openScreen(false);
         typeInto(*screen, "Codice", "   ");
         screen->btnCodice->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral("Indicare il codice identificativo da assegnare al DVD prima "
-                                                           "di premere il pulsante di convalida.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral("Indicare il codice identificativo da assegnare al DVD prima "
+                                        "di premere il pulsante di convalida.")}));
         QVERIFY(Modal::opened().isEmpty());
     }
 
@@ -299,7 +308,8 @@ private slots:
     {
         auto screen = openScreen(true);
         typeInto(*screen, "Codice", "C1");
-        Modal::setDriver("frmConvalida", [](QDialog& d) { d.findChild<QPushButton*>("btnAnnulla")->click(); });
+        Modal::setDriver(
+            "frmConvalida", [](QDialog& d) { d.findChild<QPushButton*>("btnAnnulla")->click(); });
         screen->btnCodice->click();
         QCOMPARE(screen->txtConvalida->text(), ShortString::kNo);
     }
@@ -322,16 +332,17 @@ private slots:
         QTest::addColumn<bool>("books");
         QTest::addColumn<QStringList>("chain");
         QTest::newRow("books") << true
-                               << QStringList({"Titolo", "Codice", "Scaffale", "Autore", "Nazione", "Curatore", "Dewey",
-                                               "Pagine", "Genere", "Giudizio", "Editore", "Isbn", "Citta", "Anno",
-                                               "Volumi", "Prezzo", "Collana", "Formato", "Originale", "Lingua", "Prima",
-                                               "Traduttore", "Versione", "Note", "Prestato", "Scadenza", "Titolo"});
+                               << QStringList({"Titolo", "Codice", "Scaffale", "Autore", "Nazione",
+                                      "Curatore", "Dewey", "Pagine", "Genere", "Giudizio", "Editore", "Isbn",
+                                      "Citta", "Anno", "Volumi", "Prezzo", "Collana", "Formato", "Originale",
+                                      "Lingua", "Prima", "Traduttore", "Versione", "Note", "Prestato",
+                                      "Scadenza", "Titolo"});
         QTest::newRow("dvds") << false
-                              << QStringList({"Titolo", "Codice", "Scaffale", "Regia", "Nazione", "Protagonista", "Anno",
-                                              "Durata", "Genere", "Giudizio", "Distribuzione", "Sceneggiatura",
-                                              "Collana", "Prezzo", "Cast", "Contenuti", "Originale", "Lingua",
-                                              "AltreLingue", "Sottotitoli", "Premi", "Note", "Prestato", "Scadenza",
-                                              "Titolo"});
+                              << QStringList({"Titolo", "Codice", "Scaffale", "Regia", "Nazione",
+                                     "Protagonista", "Anno", "Durata", "Genere", "Giudizio", "Distribuzione",
+                                     "Sceneggiatura", "Collana", "Prezzo", "Cast", "Contenuti", "Originale",
+                                     "Lingua", "AltreLingue", "Sottotitoli", "Premi", "Note", "Prestato",
+                                     "Scadenza", "Titolo"});
     }
 
     void enterChain()
@@ -376,7 +387,8 @@ private slots:
         QCOMPARE(edit(*dvds, "Premi")->maxLength(), 30);
         QCOMPARE(edit(*dvds, "Anno")->maxLength(), 4);
         QVERIFY(!dvds->btnDewey);
-        QVERIFY(!books->cmdFile->isEnabled() && !books->cmdStampa->isEnabled() && !books->cmdEsporta->isEnabled());
+        QVERIFY(!books->cmdFile->isEnabled() && !books->cmdStampa->isEnabled()
+            && !books->cmdEsporta->isEnabled());
         QVERIFY(!books->btnDewey->isEnabled());
     }
 
@@ -387,13 +399,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("missing");
-        QTest::newRow("books by ISBN") << true << "Isbn" << " 88-04-3x" << "\"https://www.google.com/search?q=ISBN:88-04-3X\""
-                                       << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
-                                          "compilare il campo relativo all'ISBN del libro.";
-        QTest::newRow("dvds by title") << false << "Titolo" << "  La dolce vita "
-                                       << "\"https://www.google.com/search?q=La dolce vita\""
-                                       << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
-                                          "compilare il campo relativo al titolo del DVD.";
+        QTest::newRow("books by ISBN")
+            << true << "Isbn"
+            << " 88-04-3x"
+            << "\"https://www.google.com/search?q=ISBN:88-04-3X\""
+            << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
+               "compilare il campo relativo all'ISBN del libro.";
+        QTest::newRow("dvds by title")
+            << false << "Titolo"
+            << "  La dolce vita "
+            << "\"https://www.google.com/search?q=La dolce vita\""
+            << "Attenzione: per poter effettuare una ricerca sul Web \u00E8 necessario "
+               "compilare il campo relativo al titolo del DVD.";
     }
 
     void webSearch()
@@ -417,9 +434,10 @@ private slots:
 
         TMisc::refuseNext();
         screen->btnGoogle->click();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: il sistema non permette di collegarsi al motore di ricerca di Google."
-                                   "\n\r\n\rAccertarsi che la propria connessione a Internet funzioni correttamente.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "Attenzione: il sistema non permette di collegarsi al motore di ricerca di Google."
+                "\n\r\n\rAccertarsi che la propria connessione a Internet funzioni correttamente.")}));
     }
 
     void searchHitLoadsIntoTheCard()
@@ -463,24 +481,26 @@ private slots:
     {
         auto screen = openScreen(false);
         const auto moveOver = [](QWidget* widget) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(widget, &move);
         };
         QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         moveOver(screen->cmdDisponibili);
         QCOMPARE(screen->panInfo->text(),
-                 QStringLiteral("Trova un DVD in archivio fra quelli disponibili per il prestito."));
-        moveOver(screen->control("Titolo"));   // a field without a text of its own
+            QStringLiteral("Trova un DVD in archivio fra quelli disponibili per il prestito."));
+        moveOver(screen->control("Titolo")); // a field without a text of its own
         QCOMPARE(screen->panInfo->text(), QString());
         moveOver(screen->control("Scadenza"));
-        QCOMPARE(screen->panInfo->text(), QStringLiteral("Campo di testo di sola lettura che si autocompila in fase "
-                                                         "di emissione di una scheda prestito."));
+        QCOMPARE(screen->panInfo->text(),
+            QStringLiteral("Campo di testo di sola lettura che si autocompila in fase "
+                           "di emissione di una scheda prestito."));
         moveOver(screen.get());
         QCOMPARE(screen->panInfo->text(), QString());
         moveOver(screen->btnGoogle);
-        QCOMPARE(screen->panInfo->text(), QStringLiteral("Cerca sul Web, tramite Google, informazioni relative al DVD "
-                                                         "con il titolo indicato."));
+        QCOMPARE(screen->panInfo->text(),
+            QStringLiteral("Cerca sul Web, tramite Google, informazioni relative al DVD "
+                           "con il titolo indicato."));
 
         QString title;
         int paragraphs = 0;
@@ -492,14 +512,15 @@ private slots:
         QCOMPARE(title, QStringLiteral("Archivio DVD."));
         QCOMPARE(paragraphs, HelpTopic::load("dvd").paragraphs.size());
         QVERIFY(HelpTopic::load("dvd").paragraphs.first().startsWith(
-            "L'ambiente per la gestione dei DVD presenta una serie di campi di testo in cui bisogna inserire le "
+            "L'ambiente per la gestione dei DVD presenta una serie di campi di testo in cui bisogna inserire "
+            "le "
             "informazioni riguardanti ciascun film o documentario."));
         const HelpTopic books = HelpTopic::load("libri");
         QCOMPARE(books.title, QStringLiteral("Archivio Libri."));
         QCOMPARE(books.paragraphs.size(), 6);
-        QVERIFY(books.paragraphs.first().startsWith(
-            "L'ambiente per la gestione dei libri presenta una serie di campi di testo in cui bisogna inserire le "
-            "informazioni riguardanti ciascuna opera."));
+        QVERIFY(books.paragraphs.first().startsWith("L'ambiente per la gestione dei libri presenta una serie "
+                                                    "di campi di testo in cui bisogna inserire le "
+                                                    "informazioni riguardanti ciascuna opera."));
     }
 
     void closingSaysSo()

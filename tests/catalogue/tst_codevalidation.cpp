@@ -26,8 +26,7 @@ void store(const QString& code, const QString& title, const QString& cancelled =
 
 } // namespace
 
-class TestCodeValidation : public QObject
-{
+class TestCodeValidation : public QObject {
     Q_OBJECT
 private slots:
     void emptyArchiveValidatesAndIsCreated()
@@ -39,7 +38,7 @@ private slots:
         QCOMPARE(window.size(), QSize(661, 398));
         QCOMPARE(window.txtResponso->text(), QStringLiteral("CODICE LIBRO VALIDO"));
         QCOMPARE(window.txtIndicazioni->text(),
-                 QStringLiteral("Il codice \u00E8 univoco e pu\u00F2 quindi essere assegnato al libro corrente."));
+            QStringLiteral("Il codice \u00E8 univoco e pu\u00F2 quindi essere assegnato al libro corrente."));
         QCOMPARE(window.lstRecords->count(), 0);
         QSignalSpy validated(&window, &CodeValidation::validated);
         window.btnOK->click();
@@ -57,10 +56,11 @@ private slots:
         TfrmConvalida window("ab-12 ", nullptr);
         QCOMPARE(window.txtResponso->text(), QStringLiteral("CODICE LIBRO NON VALIDO"));
         QCOMPARE(window.txtIndicazioni->text(),
-                 QStringLiteral("Il codice non \u00E8 univoco e non pu\u00F2 quindi essere assegnato al libro corrente."));
+            QStringLiteral(
+                "Il codice non \u00E8 univoco e non pu\u00F2 quindi essere assegnato al libro corrente."));
         QCOMPARE(window.lstRecords->lines(),
-                 QStringList({"Cod. ab-12" + QString(21, ' ') + "Annullato ma presente" + QString(29, ' '),
-                              "Cod. AB-12" + QString(21, ' ') + "Zibaldone" + QString(41, ' ')}));
+            QStringList({"Cod. ab-12" + QString(21, ' ') + "Annullato ma presente" + QString(29, ' '),
+                "Cod. AB-12" + QString(21, ' ') + "Zibaldone" + QString(41, ' ')}));
         QSignalSpy validated(&window, &CodeValidation::validated);
         window.btnOK->click();
         QCOMPARE(validated.at(0).at(0).toString(), ShortString::kNo);
@@ -85,8 +85,9 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Error);
         QCOMPARE(MessageBox::shown().at(0).text,
-                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                                "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+            QStringLiteral(
+                "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                "possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QCOMPARE(window.txtResponso->text(), QStringLiteral("CODICE DVD NON VALIDO"));
         QSignalSpy validated(&window, &CodeValidation::validated);
         window.btnOK->click();
@@ -100,10 +101,11 @@ private slots:
         TfrmConvalidaDVD window("d1", nullptr);
         QCOMPARE(window.windowTitle(), QStringLiteral(" Convalida codice DVD"));
         QCOMPARE(window.lblInfo->text(),
-                 QStringLiteral("Per essere valido, il codice deve essere assegnato ad un unico DVD della biblioteca."));
+            QStringLiteral(
+                "Per essere valido, il codice deve essere assegnato ad un unico DVD della biblioteca."));
         QCOMPARE(window.lblSpiegazione->text(),
-                 QStringLiteral("Se il codice non \u00E8 valido, in alto compaiono i dati del DVD a cui lo stesso "
-                                "codice \u00E8 stato assegnato."));
+            QStringLiteral("Se il codice non \u00E8 valido, in alto compaiono i dati del DVD a cui lo stesso "
+                           "codice \u00E8 stato assegnato."));
         QCOMPARE(window.txtResponso->text(), QStringLiteral("CODICE DVD NON VALIDO"));
         QCOMPARE(window.lstRecords->count(), 1);
         window.show();

@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-class TestListFind : public QObject
-{
+class TestListFind : public QObject {
     Q_OBJECT
 private slots:
     void stepsThroughMatchesAndWraps()
@@ -33,14 +32,22 @@ private slots:
         QTest::addColumn<QString>("memory");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("result");
-        QTest::newRow("a new key restarts from the first line") << 2 << "alfa" << "BETA" << 1;
-        QTest::newRow("the same key tests the selected line last") << 1 << "beta" << "beta" << 1;
-        QTest::newRow("no match keeps the selection") << 1 << "" << "gamma" << 1;
-        QTest::newRow("no selection selects the first line") << -1 << "" << "gamma" << 0;
-        QTest::newRow("an empty key never matches") << 2 << "" << "" << 2;
-        QTest::newRow("blanks are part of the key") << -1 << "" << "a d" << 2;
-        QTest::newRow("accented letters keep their case") << -1 << "" << "\u00C8" << 0;
-        QTest::newRow("accented letters in their case") << -1 << "" << "\u00E8 x" << 3;
+        QTest::newRow("a new key restarts from the first line") << 2 << "alfa"
+                                                                << "BETA" << 1;
+        QTest::newRow("the same key tests the selected line last") << 1 << "beta"
+                                                                   << "beta" << 1;
+        QTest::newRow("no match keeps the selection") << 1 << ""
+                                                      << "gamma" << 1;
+        QTest::newRow("no selection selects the first line") << -1 << ""
+                                                             << "gamma" << 0;
+        QTest::newRow("an empty key never matches") << 2 << ""
+                                                    << "" << 2;
+        QTest::newRow("blanks are part of the key") << -1 << ""
+                                                    << "a d" << 2;
+        QTest::newRow("accented letters keep their case") << -1 << ""
+                                                          << "\u00C8" << 0;
+        QTest::newRow("accented letters in their case") << -1 << ""
+                                                        << "\u00E8 x" << 3;
     }
 
     void cases()
@@ -70,7 +77,7 @@ private slots:
         button->click();
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().at(0).text,
-                 QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+            QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Plain);
 
         list->setLines({"alfa", "beta", "alfa due"});

@@ -4,8 +4,7 @@
 #include <QDir>
 #include <QtTest>
 
-class TestIniFile : public QObject
-{
+class TestIniFile : public QObject {
     Q_OBJECT
 private slots:
     void missingFileReadsEmpty()
@@ -26,15 +25,17 @@ private slots:
     void writeKeepsOtherLinesAndReplacesTheKey()
     {
         TestFixture fx;
-        fx.writeFile("x.ini", "; nota\r\n[Stampa]\r\nMargine Sinistro=10\r\nriga senza uguale\r\n\r\n"
-                              "[Accesso]\r\nvalore=OLD\r\nAltro=1\r\n");
+        fx.writeFile("x.ini",
+            "; nota\r\n[Stampa]\r\nMargine Sinistro=10\r\nriga senza uguale\r\n\r\n"
+            "[Accesso]\r\nvalore=OLD\r\nAltro=1\r\n");
         IniFile ini(fx.file("x.ini"));
         QVERIFY(ini.write("ACCESSO", "Valore", "NEW"));
         QVERIFY(ini.write("Stampa", "Margine Alto", "5"));
         QVERIFY(ini.write("Ente", "Nome", "Biblioteca \u00E8"));
         QCOMPARE(fx.readFile("x.ini"),
-                 QByteArray("; nota\r\n[Stampa]\r\nMargine Sinistro=10\r\nriga senza uguale\r\nMargine Alto=5\r\n\r\n"
-                            "[Accesso]\r\nValore=NEW\r\nAltro=1\r\n[Ente]\r\nNome=Biblioteca \xE8\r\n"));
+            QByteArray(
+                "; nota\r\n[Stampa]\r\nMargine Sinistro=10\r\nriga senza uguale\r\nMargine Alto=5\r\n\r\n"
+                "[Accesso]\r\nValore=NEW\r\nAltro=1\r\n[Ente]\r\nNome=Biblioteca \xE8\r\n"));
         QCOMPARE(*ini.read("stampa", "margine sinistro"), QStringLiteral("10"));
         QCOMPARE(*ini.read("Ente", "Nome"), QStringLiteral("Biblioteca \u00E8"));
         QCOMPARE(*ini.read("Ente", "Manca"), QString());

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestPlatform : public QObject
-{
+class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
     void messageBoxesAreRecordedAndTakeScriptedAnswers()
@@ -20,7 +19,7 @@ private slots:
         TestFixture fx;
         MessageBox::scriptAnswer(MessageBox::Answer::No);
         QVERIFY(!MessageBox::question(nullptr, "Uscire?"));
-        QVERIFY(MessageBox::question(nullptr, "Ancora?"));   // default: Yes
+        QVERIFY(MessageBox::question(nullptr, "Ancora?")); // default: Yes
         MessageBox::warning(nullptr, "w");
         MessageBox::plain(nullptr, "p");
         QCOMPARE(MessageBox::shown().size(), 4);

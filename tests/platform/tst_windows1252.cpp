@@ -2,8 +2,7 @@
 
 #include <QtTest>
 
-class TestWindows1252 : public QObject
-{
+class TestWindows1252 : public QObject {
     Q_OBJECT
 private slots:
     void everyByteSurvivesARoundTrip()
@@ -19,11 +18,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("plain") << QStringLiteral("Rossi") << QByteArray("Rossi");
-        QTest::newRow("accents") << QStringLiteral("\u00E8\u00E0\u00EC\u00F9\u00C0") << QByteArray("\xE8\xE0\xEC\xF9\xC0");
-        QTest::newRow("euro and quotes") << QStringLiteral("\u20AC\u2019\u201C") << QByteArray("\x80\x92\x93");
+        QTest::newRow("accents") << QStringLiteral("\u00E8\u00E0\u00EC\u00F9\u00C0")
+                                 << QByteArray("\xE8\xE0\xEC\xF9\xC0");
+        QTest::newRow("euro and quotes")
+            << QStringLiteral("\u20AC\u2019\u201C") << QByteArray("\x80\x92\x93");
         QTest::newRow("outside the code page") << QStringLiteral("\u0142\u4E2D") << QByteArray("??");
-        QTest::newRow("outside the basic plane is one mark") << QString::fromUcs4(U"a\U0001F600b")
-                                                             << QByteArray("a?b");
+        QTest::newRow("outside the basic plane is one mark")
+            << QString::fromUcs4(U"a\U0001F600b") << QByteArray("a?b");
     }
 
     void characters()
@@ -35,7 +36,8 @@ private slots:
 
     void decodesTheHighRange()
     {
-        QCOMPARE(Windows1252::decode(QByteArray("\x80\x8A\x9F\xE8")), QStringLiteral("\u20AC\u0160\u0178\u00E8"));
+        QCOMPARE(
+            Windows1252::decode(QByteArray("\x80\x8A\x9F\xE8")), QStringLiteral("\u20AC\u0160\u0178\u00E8"));
     }
 };
 

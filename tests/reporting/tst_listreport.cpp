@@ -11,10 +11,9 @@ namespace {
 
 constexpr qreal kUnit = 25.4 / 96.0;
 
-struct Word
-{
+struct Word {
     int page;
-    QRectF box;   // millimetres
+    QRectF box; // millimetres
     QString text;
 };
 
@@ -54,8 +53,7 @@ QStringList lines(int count)
 
 } // namespace
 
-class TestListReport : public QObject
-{
+class TestListReport : public QObject {
     Q_OBJECT
 private slots:
     void geometry()

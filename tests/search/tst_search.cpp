@@ -9,7 +9,7 @@
 namespace {
 
 TSchedaLibro book(const QString& code, const QString& title, const QString& author, const QString& genre,
-                  const QString& cancelled = QStringLiteral("No"), const QString& due = QString())
+    const QString& cancelled = QStringLiteral("No"), const QString& due = QString())
 {
     TSchedaLibro b;
     b.Codice = code;
@@ -44,8 +44,7 @@ QStringList codesOf(const QStringList& lines)
 
 Q_DECLARE_METATYPE(Search::Criteria)
 
-class TestSearch : public QObject
-{
+class TestSearch : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestFixture> fx;
@@ -72,26 +71,26 @@ private slots:
         QTest::addColumn<bool>("available");
         QTest::addColumn<QStringList>("codes");
         QTest::addColumn<int>("counted");
-        QTest::newRow("no criteria: every active record") << Search::Criteria() << false
-                                                          << QStringList({"B1", "B2", "B5", "B6", "B7"}) << 0;
-        QTest::newRow("author and genre") << criteria({{2, "rossi"}, {4, "giallo"}}) << false
-                                          << QStringList({"B1", "B5"}) << 2;
-        QTest::newRow("A-Z without regard to case") << criteria({{2, "ROSSI"}}) << false
-                                                    << QStringList({"B1", "B2", "B5"}) << 1;
-        QTest::newRow("disponibili leave out lent items") << criteria({{2, "rossi"}}) << true
-                                                          << QStringList({"B1", "B2"}) << 1;
-        QTest::newRow("trailing blank counts and must match") << criteria({{0, "giallo "}}) << false
-                                                              << QStringList({"B1"}) << 1;
+        QTest::newRow("no criteria: every active record")
+            << Search::Criteria() << false << QStringList({"B1", "B2", "B5", "B6", "B7"}) << 0;
+        QTest::newRow("author and genre")
+            << criteria({{2, "rossi"}, {4, "giallo"}}) << false << QStringList({"B1", "B5"}) << 2;
+        QTest::newRow("A-Z without regard to case")
+            << criteria({{2, "ROSSI"}}) << false << QStringList({"B1", "B2", "B5"}) << 1;
+        QTest::newRow("disponibili leave out lent items")
+            << criteria({{2, "rossi"}}) << true << QStringList({"B1", "B2"}) << 1;
+        QTest::newRow("trailing blank counts and must match")
+            << criteria({{0, "giallo "}}) << false << QStringList({"B1"}) << 1;
         QTest::newRow("blanks alone are not counted and never match")
             << criteria({{0, "  "}, {2, "verdi"}}) << false << QStringList({"B7"}) << 1;
         QTest::newRow("blanks alone, nothing else: every active record")
             << criteria({{0, "  "}}) << false << QStringList({"B1", "B2", "B5", "B6", "B7"}) << 0;
-        QTest::newRow("accented letters must agree in case") << criteria({{0, "\u00E8poca"}}) << false
-                                                             << QStringList() << 1;
-        QTest::newRow("accented letters in their case") << criteria({{0, "CITT\u00E0 e \u00C8"}}) << false
-                                                        << QStringList({"B7"}) << 1;
-        QTest::newRow("a character no archive holds") << criteria({{0, "\u0141"}}) << false << QStringList()
-                                                      << 1;
+        QTest::newRow("accented letters must agree in case")
+            << criteria({{0, "\u00E8poca"}}) << false << QStringList() << 1;
+        QTest::newRow("accented letters in their case")
+            << criteria({{0, "CITT\u00E0 e \u00C8"}}) << false << QStringList({"B7"}) << 1;
+        QTest::newRow("a character no archive holds")
+            << criteria({{0, "\u0141"}}) << false << QStringList() << 1;
     }
 
     void matching()
@@ -110,8 +109,9 @@ private slots:
     {
         TSchedaLibro b = book("LONG", QString(60, 'T'), "Autore", "Genere");
         QString line = bookLine(encodeRecord(b).constData());
-        QCOMPARE(line, QStringLiteral("Cod. LONG                      ") + QString(50, 'T') + "  "
-                           + QStringLiteral("Autore").leftJustified(30) + "  Milano Adelphi 1980");
+        QCOMPARE(line,
+            QStringLiteral("Cod. LONG                      ") + QString(50, 'T') + "  "
+                + QStringLiteral("Autore").leftJustified(30) + "  Milano Adelphi 1980");
         Archive<TSchedaLibro>().append(b);
         const auto hits = Search::handBack(booksTable(), line + "  ", "libri");
         QVERIFY(hits.has_value());
@@ -127,15 +127,16 @@ private slots:
         d.Anno = "1960";
         d.Protagonista = " Mastroianni ";
         QCOMPARE(dvdLine(encodeRecord(d).constData()),
-                 QStringLiteral("Cod. D1                        ") + QString(46, 'x')
-                     + "  Regia: Fellini                       Anno: 1960  Prot. Mastroianni");
+            QStringLiteral("Cod. D1                        ") + QString(46, 'x')
+                + "  Regia: Fellini                       Anno: 1960  Prot. Mastroianni");
     }
 
     void handBackFindsEveryEqualLineEvenCancelledOnes()
     {
         Archive<TSchedaLibro> books;
         books.append(book("B1", "Il giallo di via Roma", "Mario Rossi", "Giallo", ShortString::kYes));
-        const QString line = bookLine(encodeRecord(book("B1", "Il giallo di via Roma", "Mario Rossi", "")).constData());
+        const QString line
+            = bookLine(encodeRecord(book("B1", "Il giallo di via Roma", "Mario Rossi", "")).constData());
         const auto hits = Search::handBack(booksTable(), line, "consulta_libri");
         QCOMPARE(int(hits->size()), 2);
         QCOMPARE(hits->at(0).position, 1);
@@ -167,13 +168,13 @@ private slots:
 
         const auto card = Search::handBack(membersTable(), lines->at(0), "tessera");
         QCOMPARE(card->front().values,
-                 (QHash<QString, QString>{{"Tesserato", "Rossi Mario"}, {"Carica", "Classe 3A"}, {"NumTessera", "27"},
-                                          {"DataRil", "15/06/2014"}, {"DataScade", "15/06/2015"}}));
+            (QHash<QString, QString> {{"Tesserato", "Rossi Mario"}, {"Carica", "Classe 3A"},
+                {"NumTessera", "27"}, {"DataRil", "15/06/2014"}, {"DataScade", "15/06/2015"}}));
         for (const char* marker : {"reg_prestiti", "reg_restituzioni"}) {
             const auto contact = Search::handBack(membersTable(), lines->at(0), marker);
             QCOMPARE(contact->front().values,
-                     (QHash<QString, QString>{{"Tesserato", "Rossi Mario"}, {"NumTessera", "27"},
-                                              {"Recapito", "333 1234567"}}));
+                (QHash<QString, QString> {
+                    {"Tesserato", "Rossi Mario"}, {"NumTessera", "27"}, {"Recapito", "333 1234567"}}));
         }
         QCOMPARE(Search::handBack(membersTable(), lines->at(0), "anagrafica")->front().values.size(), 35);
     }

@@ -18,9 +18,9 @@ namespace {
 void fillArchives()
 {
     Archive<TSchedaLibro> books;
-    for (const auto& [code, title, due] : {std::tuple{"L1", "Il nome della rosa", ""},
-                                           std::tuple{"L2", "La rosa purpurea", "30/06/2015"},
-                                           std::tuple{"L3", "Il deserto dei Tartari", ""}}) {
+    for (const auto& [code, title, due] :
+        {std::tuple {"L1", "Il nome della rosa", ""}, std::tuple {"L2", "La rosa purpurea", "30/06/2015"},
+            std::tuple {"L3", "Il deserto dei Tartari", ""}}) {
         TSchedaLibro b;
         b.Codice = code;
         b.Titolo = title;
@@ -30,9 +30,8 @@ void fillArchives()
         books.append(b);
     }
     Archive<TSchedaDVD> dvds;
-    for (const auto& [code, title, due] : {std::tuple{"D1", "La rosa dei venti", ""},
-                                           std::tuple{"D2", "Rosa e Olindo", "30/06/2015"},
-                                           std::tuple{"D3", "Amarcord", ""}}) {
+    for (const auto& [code, title, due] : {std::tuple {"D1", "La rosa dei venti", ""},
+             std::tuple {"D2", "Rosa e Olindo", "30/06/2015"}, std::tuple {"D3", "Amarcord", ""}}) {
         TSchedaDVD d;
         d.Codice = code;
         d.Titolo = title;
@@ -42,8 +41,8 @@ void fillArchives()
         dvds.append(d);
     }
     Archive<TSchedaTesserato> members;
-    for (const auto& [name, card] : {std::pair{"Rosati Anna", "11"}, std::pair{"Bianchi Rosa", "12"},
-                                     std::pair{"Verdi Ugo", "13"}}) {
+    for (const auto& [name, card] :
+        {std::pair {"Rosati Anna", "11"}, std::pair {"Bianchi Rosa", "12"}, std::pair {"Verdi Ugo", "13"}}) {
         TSchedaTesserato m;
         m.Tesserato = name;
         m.NumTessera = card;
@@ -78,8 +77,7 @@ void doubleClick(ResultList* list, int row)
 
 } // namespace
 
-class TestSearchWindows : public QObject
-{
+class TestSearchWindows : public QObject {
     Q_OBJECT
 private slots:
     void everyWindowWithEveryMarker_data()
@@ -87,42 +85,45 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("marker");
-        QTest::addColumn<QStringList>("found");      // first ten characters of each line
-        QTest::addColumn<int>("position");           // of the second line, handed back
-        QTest::addColumn<QStringList>("handed");     // field names handed back
+        QTest::addColumn<QStringList>("found"); // first ten characters of each line
+        QTest::addColumn<int>("position"); // of the second line, handed back
+        QTest::addColumn<QStringList>("handed"); // field names handed back
         QTest::addColumn<QString>("title");
 
         const QStringList book = {"Titolo", "Codice", "Annullata", "File01", "Desc03"};
-        const QStringList member = {"Tesserato", "Carica", "NumTessera", "DataRil", "DataScade", "Recapito", "Note"};
+        const QStringList member
+            = {"Tesserato", "Carica", "NumTessera", "DataRil", "DataScade", "Recapito", "Note"};
         const QStringList card = {"Tesserato", "Carica", "NumTessera", "DataRil", "DataScade"};
         const QStringList contact = {"Tesserato", "NumTessera", "Recapito"};
         for (const char* marker : {"libri", "consulta_libri", "dvd"}) {
-            QTest::addRow("libri/%s", marker) << "frmTrovaLibri" << " Trova libri in archivio" << marker
-                                              << QStringList({"Cod. L1   ", "Cod. L2   "}) << 2
-                                              << (QString(marker) == "dvd" ? QStringList() : book)
-                                              << "Riepilogo libri in archivio";
+            QTest::addRow("libri/%s", marker)
+                << "frmTrovaLibri"
+                << " Trova libri in archivio" << marker << QStringList({"Cod. L1   ", "Cod. L2   "}) << 2
+                << (QString(marker) == "dvd" ? QStringList() : book) << "Riepilogo libri in archivio";
             QTest::addRow("disponibili/%s", marker)
-                << "frmTrovaDisponibili" << " Trova libri disponibili per il prestito" << marker
-                << QStringList({"Cod. L1   "}) << 1 << (QString(marker) == "dvd" ? QStringList() : book)
+                << "frmTrovaDisponibili"
+                << " Trova libri disponibili per il prestito" << marker << QStringList({"Cod. L1   "}) << 1
+                << (QString(marker) == "dvd" ? QStringList() : book)
                 << "Riepilogo libri disponibili per il prestito";
         }
         for (const char* marker : {"dvd", "consulta_dvd", "libri"}) {
-            QTest::addRow("dvd/%s", marker) << "frmTrovaDVD" << " Trova DVD in archivio" << marker
-                                            << QStringList({"Cod. D1   ", "Cod. D2   "}) << 2
-                                            << (QString(marker) == "libri" ? QStringList() : book)
-                                            << "Riepilogo DVD in archivio";
+            QTest::addRow("dvd/%s", marker)
+                << "frmTrovaDVD"
+                << " Trova DVD in archivio" << marker << QStringList({"Cod. D1   ", "Cod. D2   "}) << 2
+                << (QString(marker) == "libri" ? QStringList() : book) << "Riepilogo DVD in archivio";
             QTest::addRow("dvd disponibili/%s", marker)
-                << "frmTrovaDisponibiliDVD" << " Trova DVD disponibili per il prestito" << marker
-                << QStringList({"Cod. D1   "}) << 1 << (QString(marker) == "libri" ? QStringList() : book)
+                << "frmTrovaDisponibiliDVD"
+                << " Trova DVD disponibili per il prestito" << marker << QStringList({"Cod. D1   "}) << 1
+                << (QString(marker) == "libri" ? QStringList() : book)
                 << "Riepilogo DVD disponibili per il prestito";
         }
-        for (const auto& [marker, fields] : {std::pair{"anagrafica", member}, std::pair{"tessera", card},
-                                             std::pair{"reg_prestiti", contact},
-                                             std::pair{"reg_restituzioni", contact},
-                                             std::pair{"consulta_libri", QStringList()}}) {
-            QTest::addRow("anagrafica/%s", marker) << "frmTrovaAnagrafica" << " Trova utenti in archivio" << marker
-                                                   << QStringList({"Rosati Ann", "Bianchi Ro"}) << 2 << fields
-                                                   << "Riepilogo anagrafica utenti";
+        for (const auto& [marker, fields] : {std::pair {"anagrafica", member}, std::pair {"tessera", card},
+                 std::pair {"reg_prestiti", contact}, std::pair {"reg_restituzioni", contact},
+                 std::pair {"consulta_libri", QStringList()}}) {
+            QTest::addRow("anagrafica/%s", marker)
+                << "frmTrovaAnagrafica"
+                << " Trova utenti in archivio" << marker << QStringList({"Rosati Ann", "Bianchi Ro"}) << 2
+                << fields << "Riepilogo anagrafica utenti";
         }
     }
 
@@ -144,8 +145,9 @@ private slots:
         QCOMPARE(w->size(), QSize(862, 560));
         w->lblMemory->setText(marker);
         QList<std::pair<int, QHash<QString, QString>>> chosen;
-        connect(w.get(), &SearchWindow::recordChosen, w.get(),
-                [&](int p, const QHash<QString, QString>& v) { chosen.append({p, v}); });
+        connect(w.get(), &SearchWindow::recordChosen, w.get(), [&](int p, const QHash<QString, QString>& v) {
+            chosen.append({p, v});
+        });
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QVERIFY(w->panAvvio->isVisible());
@@ -159,7 +161,8 @@ private slots:
         QVERIFY(w->panContainer->isVisible());
         QVERIFY(!w->panAvvio->isVisible());
         QCOMPARE(w->lblConta->text(), QStringLiteral("1"));
-        QCOMPARE(w->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(found.size()));
+        QCOMPARE(w->lblTrovate->text(),
+            QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(found.size()));
         QStringList starts;
         for (const QString& line : w->lstRecords->lines())
             starts << line.left(10);
@@ -198,7 +201,7 @@ private slots:
         if (marker == "tessera" || marker.startsWith("reg_"))
             QCOMPARE(values.size(), handed.size());
         QCOMPARE(values.value(window == "frmTrovaAnagrafica" ? "NumTessera" : "Codice"),
-                 window == "frmTrovaAnagrafica" ? QStringLiteral("12") : found.last().mid(5).trimmed());
+            window == "frmTrovaAnagrafica" ? QStringLiteral("12") : found.last().mid(5).trimmed());
     }
 
     void enterWalksTheCriteriaRound()
@@ -212,8 +215,9 @@ private slots:
             names << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
-        QCOMPARE(names, QStringList({"txtTitolo", "txtCodice", "txtAutore", "txtCuratore", "txtGenere", "txtEditore",
-                                     "txtIsbn", "txtLingua", "txtDewey", "txtNote", "txtTitolo"}));
+        QCOMPARE(names,
+            QStringList({"txtTitolo", "txtCodice", "txtAutore", "txtCuratore", "txtGenere", "txtEditore",
+                "txtIsbn", "txtLingua", "txtDewey", "txtNote", "txtTitolo"}));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtCodice"));
         QVERIFY(w.findChild<QFrame*>("effCodice")->isVisible());
         QVERIFY(!w.findChild<QFrame*>("effTitolo")->isVisible());
@@ -231,7 +235,7 @@ private slots:
         w.btnTrova->click();
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().at(0).text,
-                 QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+            QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
         w.btnStampa->click();
         QCOMPARE(Printing::printed().size(), 1);
         QCOMPARE(Printing::printed().at(0).report.object("txtRiepilogo")->text, QString());
@@ -247,8 +251,9 @@ private slots:
         QCOMPARE(MessageBox::shown().size(), 1);
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Plain);
         QCOMPARE(MessageBox::shown().at(0).text,
-                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                                "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+            QStringLiteral(
+                "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                "possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QVERIFY(w.panAvvio->isVisible());
         QVERIFY(w.lblAttendere->isVisible());
 

@@ -2,8 +2,7 @@
 
 #include <QtTest>
 
-class TestDates : public QObject
-{
+class TestDates : public QObject {
     Q_OBJECT
 private slots:
     void parse_data()

@@ -22,8 +22,7 @@ TSchedaPrestito loanOf(const QString& name, const QString& card, const QString& 
 
 } // namespace
 
-class TestLoanRegister : public QObject
-{
+class TestLoanRegister : public QObject {
     Q_OBJECT
 private slots:
     void missingYearReadsEmptyAndLeavesAnEmptyFile()

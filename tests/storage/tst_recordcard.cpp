@@ -16,21 +16,21 @@ namespace {
 
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString kSaved = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kSaved
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString kAccess = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kNoTitle = QStringLiteral("Titolo mancante.");
 
 // A card made for the test: title, code and the cancelled box of a book, over Libri.pro.
-class TestCard : public QWidget, public CardView
-{
+class TestCard : public QWidget, public CardView {
 public:
     TestCard()
         : card(*this, RecordFile(archivePath("Libri.pro"), 3237))
     {
         auto* layout = new QVBoxLayout(this);
-        for (QWidget* w : std::initializer_list<QWidget*>{txtTitolo, txtCodice, chkAnnullata, lblPosizione})
+        for (QWidget* w : std::initializer_list<QWidget*> {txtTitolo, txtCodice, chkAnnullata, lblPosizione})
             layout->addWidget(w);
     }
 
@@ -96,11 +96,9 @@ void storeBooks(const TestFixture& fx, const QStringList& titles)
     fx.writeFile("Libri.pro", bytes);
 }
 
-
 } // namespace
 
-class TestRecordCard : public QObject
-{
+class TestRecordCard : public QObject {
     Q_OBJECT
 private slots:
     void firstOnAMissingArchive()
@@ -124,13 +122,13 @@ private slots:
         c.card.last();
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("3"));
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Tre"));
-        c.card.next();   // at the end: nothing, silently
+        c.card.next(); // at the end: nothing, silently
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("3"));
         c.card.previous();
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Due"));
         c.card.first();
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("1"));
-        c.card.previous();   // at the start: nothing, silently
+        c.card.previous(); // at the start: nothing, silently
         QCOMPARE(c.lblPosizione->text(), QStringLiteral("1"));
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Uno"));
         QVERIFY(MessageBox::shown().isEmpty());
@@ -154,7 +152,7 @@ private slots:
     {
         TestFixture fx;
         TestCard c;
-        c.lblPosizione->setText("2");   // a card left from an archive since emptied by hand
+        c.lblPosizione->setText("2"); // a card left from an archive since emptied by hand
         c.card.next();
         QCOMPARE(c.lblPosizione->text(), QString());
         c.card.previous();
@@ -175,7 +173,8 @@ private slots:
         QCOMPARE(TestFixture::messages(), QStringList({kAdded, kSaved}));
         const QByteArray bytes = fx.readFile("Libri.pro");
         QCOMPARE(bytes.size(), 3237);
-        QCOMPARE(decodeRecord<TSchedaLibro>(bytes).Titolo, QStringLiteral("Il nome della rosa, seconda edizione"));
+        QCOMPARE(
+            decodeRecord<TSchedaLibro>(bytes).Titolo, QStringLiteral("Il nome della rosa, seconda edizione"));
 
         c.card.newCard();
         c.txtTitolo->setText("Secondo");
@@ -204,7 +203,9 @@ private slots:
         first.replace(0, 9, QByteArray("\x08  Uno   "));
         first.replace(1728, 3, QByteArray("\x02S\xEC"));
         QByteArray second(3237, '\0');
-        second.replace(0, 4, QByteArray("\x03" "Due"));
+        second.replace(0, 4,
+            QByteArray("\x03"
+                       "Due"));
         fx.writeFile("Libri.pro", first + second);
         TestCard c;
         c.card.first();
@@ -221,9 +222,10 @@ private slots:
         storeBooks(fx, {"Uno"});
         TestCard c;
         c.card.duplicate();
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
-                                   "questa \u00E8 stata inserita in archivio.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che "
+                "questa \u00E8 stata inserita in archivio.")}));
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Warning);
         MessageBox::clearShown();
 
@@ -238,9 +240,10 @@ private slots:
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Uno"));
         QVERIFY(!c.chkAnnullata->isChecked());
         QCOMPARE(QApplication::focusWidget(), c.txtCodice);
-        QCOMPARE(TestFixture::messages(), QStringList({QStringLiteral(
-                                   "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                   "Al termine premere Salva per inserire la scheda in archivio.")}));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({QStringLiteral(
+                "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                "Al termine premere Salva per inserire la scheda in archivio.")}));
         QCOMPARE(fx.readFile("Libri.pro"), before);
     }
 
@@ -251,7 +254,7 @@ private slots:
         TestCard c;
         c.txtTitolo->setText("Da salvare");
         for (auto op : {&RecordCard::first, &RecordCard::previous, &RecordCard::next, &RecordCard::last,
-                        &RecordCard::save})
+                 &RecordCard::save})
             (c.card.*op)();
         QCOMPARE(TestFixture::messages(), QStringList(5, kAccess));
         for (const auto& box : MessageBox::shown())

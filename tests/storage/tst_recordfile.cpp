@@ -17,8 +17,7 @@ TSchedaPrestito loan(int i)
 
 } // namespace
 
-class TestRecordFile : public QObject
-{
+class TestRecordFile : public QObject {
     Q_OBJECT
 private slots:
     void missingFileIsCreatedEmpty()

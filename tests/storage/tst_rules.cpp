@@ -3,8 +3,7 @@
 
 #include <QtTest>
 
-class TestRules : public QObject
-{
+class TestRules : public QObject {
     Q_OBJECT
 private slots:
     void cancelledAndLent_data()
@@ -14,12 +13,18 @@ private slots:
         QTest::addColumn<bool>("cancelled");
         QTest::addColumn<bool>("lent");
         QTest::addColumn<bool>("available");
-        QTest::newRow("active, on the shelf") << "No" << "" << false << false << true;
-        QTest::newRow("active, blanks around the flag") << " No " << "  " << false << false << true;
-        QTest::newRow("active, lent") << "No" << "12/05/2014" << false << true << false;
-        QTest::newRow("cancelled") << "S\u00EC" << "" << true << false << false;
-        QTest::newRow("empty flag counts as cancelled") << "" << "" << true << false << false;
-        QTest::newRow("lower-case no counts as cancelled") << "no" << "" << true << false << false;
+        QTest::newRow("active, on the shelf") << "No"
+                                              << "" << false << false << true;
+        QTest::newRow("active, blanks around the flag") << " No "
+                                                        << "  " << false << false << true;
+        QTest::newRow("active, lent") << "No"
+                                      << "12/05/2014" << false << true << false;
+        QTest::newRow("cancelled") << "S\u00EC"
+                                   << "" << true << false << false;
+        QTest::newRow("empty flag counts as cancelled") << ""
+                                                        << "" << true << false << false;
+        QTest::newRow("lower-case no counts as cancelled") << "no"
+                                                           << "" << true << false << false;
     }
 
     void cancelledAndLent()
@@ -45,13 +50,27 @@ private slots:
         QTest::addColumn<QString>("annullata");
         QTest::addColumn<QDate>("day");
         QTest::addColumn<bool>("due");
-        QTest::newRow("ten days: the day before") << "15/06/2015" << "10" << "No" << QDate(2015, 6, 4) << false;
-        QTest::newRow("ten days: first day") << "15/06/2015" << "10" << "No" << QDate(2015, 6, 5) << true;
-        QTest::newRow("no notice: the day before") << "15/06/2015" << "0" << "No" << QDate(2015, 6, 14) << false;
-        QTest::newRow("no notice: the day") << "15/06/2015" << "0" << "No" << QDate(2015, 6, 15) << true;
-        QTest::newRow("expired") << "15/06/2015" << "0" << "No" << QDate(2016, 1, 1) << true;
-        QTest::newRow("cancelled") << "15/06/2015" << "0" << "S\u00EC" << QDate(2016, 1, 1) << false;
-        QTest::newRow("no expiry date") << "" << "0" << "No" << QDate(2016, 1, 1) << false;
+        QTest::newRow("ten days: the day before") << "15/06/2015"
+                                                  << "10"
+                                                  << "No" << QDate(2015, 6, 4) << false;
+        QTest::newRow("ten days: first day") << "15/06/2015"
+                                             << "10"
+                                             << "No" << QDate(2015, 6, 5) << true;
+        QTest::newRow("no notice: the day before") << "15/06/2015"
+                                                   << "0"
+                                                   << "No" << QDate(2015, 6, 14) << false;
+        QTest::newRow("no notice: the day") << "15/06/2015"
+                                            << "0"
+                                            << "No" << QDate(2015, 6, 15) << true;
+        QTest::newRow("expired") << "15/06/2015"
+                                 << "0"
+                                 << "No" << QDate(2016, 1, 1) << true;
+        QTest::newRow("cancelled") << "15/06/2015"
+                                   << "0"
+                                   << "S\u00EC" << QDate(2016, 1, 1) << false;
+        QTest::newRow("no expiry date") << ""
+                                        << "0"
+                                        << "No" << QDate(2016, 1, 1) << false;
     }
 
     void renewal()
@@ -81,8 +100,8 @@ private slots:
         member.Recapito = QStringLiteral("333 1234567 (sera)");
         member.Note = QStringLiteral("Socio dal 2010 ");
         QCOMPARE(Rules::memberListLine(member),
-                 QStringLiteral("Rossi Mario                     Tessera n. A27                   "
-                                "Scad. 15/06/2015  Tel. 333 1234567   Socio dal 2010"));
+            QStringLiteral("Rossi Mario                     Tessera n. A27                   "
+                           "Scad. 15/06/2015  Tel. 333 1234567   Socio dal 2010"));
     }
 
     void loans_data()
@@ -91,10 +110,14 @@ private slots:
         QTest::addColumn<QString>("returned");
         QTest::addColumn<bool>("open");
         QTest::addColumn<bool>("overdue");
-        QTest::newRow("due today") << "10/06/2015" << "" << true << false;
-        QTest::newRow("due yesterday") << "09/06/2015" << "" << true << true;
-        QTest::newRow("returned late") << "09/06/2015" << "10/06/2015" << false << false;
-        QTest::newRow("blank return date") << "09/06/2015" << "  " << true << true;
+        QTest::newRow("due today") << "10/06/2015"
+                                   << "" << true << false;
+        QTest::newRow("due yesterday") << "09/06/2015"
+                                       << "" << true << true;
+        QTest::newRow("returned late") << "09/06/2015"
+                                       << "10/06/2015" << false << false;
+        QTest::newRow("blank return date") << "09/06/2015"
+                                           << "  " << true << true;
     }
 
     void loans()

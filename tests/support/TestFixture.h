@@ -9,8 +9,7 @@ class QWidget;
 
 // Every test's world: a temporary program folder, a fixed clock, message boxes, dialogs, modal
 // windows and shell commands recorded instead of shown. Create one per test function.
-class TestFixture
-{
+class TestFixture {
 public:
     TestFixture();
     ~TestFixture();

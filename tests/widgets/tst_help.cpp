@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-class TestHelp : public QObject
-{
+class TestHelp : public QObject {
     Q_OBJECT
 private slots:
     void mainMenuText()
@@ -20,9 +19,10 @@ private slots:
         QCOMPARE(help.title, QStringLiteral("Uno sguardo a Lettoria 3.0."));
         QCOMPARE(help.paragraphs.size(), 39);
         QCOMPARE(help.paragraphs.first(),
-                 QStringLiteral("Lettoria 3.0 fornisce tutto l'occorrente per la catalogazione dei libri e DVD, la "
-                                "gestione dei prestiti librari, l'archiviazione degli utenti della biblioteca e la "
-                                "stampa delle tessere di iscrizione."));
+            QStringLiteral(
+                "Lettoria 3.0 fornisce tutto l'occorrente per la catalogazione dei libri e DVD, la "
+                "gestione dei prestiti librari, l'archiviazione degli utenti della biblioteca e la "
+                "stampa delle tessere di iscrizione."));
         const QString text = help.text();
         QVERIFY(text.contains("vendralopiskun"));
         QVERIFY(text.contains("otto caratteri"));
