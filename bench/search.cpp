@@ -2,10 +2,10 @@
 // list with every line.
 //   bench_search [books]
 
+#include "Search.h"
 #include "Generator.h"
 #include "ProgramFolder.h"
 #include "ResultList.h"
-#include "Search.h"
 #include "Timing.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "TfrmCambiaPassword.h"
 
 #include "Artwork.h"
+#include "EnterKey.h"
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Password.h"
@@ -99,6 +100,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     layout->addLayout(form);
     layout->addStretch();
     layout->addLayout(buttons);
+    pressButtonsOnEnter(this);
 }
 
 void TfrmCambiaPassword::showEvent(QShowEvent* event)

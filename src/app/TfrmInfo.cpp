@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "EnterKey.h"
 #include "Maker.h"
 #include "TMisc.h"
 
@@ -66,6 +67,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     layout->addWidget(imgInfo, 1);
     layout->addWidget(lnkWeb);
     layout->addWidget(btnChiudi, 0, Qt::AlignHCenter);
+    pressButtonsOnEnter(this);
 }
 
 QString TfrmInfo::mailCommand()

@@ -1,6 +1,7 @@
 #include "TfrmPassword.h"
 
 #include "Artwork.h"
+#include "EnterKey.h"
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Password.h"
@@ -96,6 +97,7 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmPassword::exitRequested);
     connect(btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::changeRequested);
+    pressButtonsOnEnter(this);
 }
 
 void TfrmPassword::resetField()

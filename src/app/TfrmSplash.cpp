@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "EnterKey.h"
 #include "Maker.h"
 #include "TMisc.h"
 
@@ -47,6 +48,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     layout->setContentsMargins(20, 20, 20, 16);
     layout->addWidget(imgLogo, 1);
     layout->addLayout(buttons);
+    pressButtonsOnEnter(this);
 
     if (owner)
         move(owner->window()->geometry().center() - rect().center());

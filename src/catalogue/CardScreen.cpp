@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
@@ -328,7 +329,9 @@ QWidget* CardScreen::makeControl(const CardField& field)
         control = combo;
     } else {
         auto* edit = new QLineEdit;
-        edit->setMaxLength(field.maxLength);
+        edit->setMaxLength(field.typedLimit ? field.typedLimit : field.maxLength);
+        if (field.typedLimit)
+            m_typedLimits.insert(name, field.typedLimit);
         if (field.kind == CardField::Kind::ReadOnly) {
             edit->setReadOnly(true);
             QPalette p = edit->palette();
@@ -368,10 +371,14 @@ QString CardScreen::text(const QString& field) const
 void CardScreen::setText(const QString& field, const QString& text)
 {
     QWidget* control = m_controls.value(field);
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        // A stored text longer than may be typed is shown whole, and can be shortened but not lengthened.
+        if (const int limit = m_typedLimits.value(field))
+            edit->setMaxLength(std::max(limit, int(text.size())));
         edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(control))
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
         combo->setEditText(text);
+    }
 }
 
 QString CardScreen::position() const
@@ -519,6 +526,12 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
             combo->setEditText(kept);
         }
         break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection: not into a stored card's code.
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton)
+            break;
+        [[fallthrough]];
     case QEvent::ContextMenu:
     case QEvent::Drop:
     case QEvent::InputMethod:

@@ -91,6 +91,7 @@ private:
     RecordCard m_card;
     StatusLine* m_status;
     QHash<QString, QWidget*> m_controls;
+    QHash<QString, int> m_typedLimits;
     QStringList m_chain; // fields in Enter order
 };
 

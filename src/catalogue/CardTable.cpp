@@ -142,7 +142,7 @@ CardTable makeDvds()
             ComboLists::languages},
         {"AltreLingue", "Altre lingue:", Kind::Edit, 50, Place::Right, 2},
         {"Sottotitoli", "Sottotitoli:", Kind::Edit, 50, Place::Left, 2},
-        {"Premi", "Premi:", Kind::Edit, 30, Place::Right, 2},
+        {"Premi", "Premi:", Kind::Edit, 50, Place::Right, 2, false, nullptr, nullptr, 30},
         {"Note", "Note:", Kind::Edit, 250, Place::Row, 3},
         {"Prestato", "Prestato a:", Kind::ReadOnly, 120, Place::Left, 3},
         {"Scadenza", "Scadenza:", Kind::ReadOnly, 10, Place::Right, 3},

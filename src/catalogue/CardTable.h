@@ -29,6 +29,8 @@ struct CardField {
     const char* button = nullptr;
     // Items of a combo box.
     QStringList (*items)() = nullptr;
+    // A field that holds more than the user may type: what may be typed (0: the whole field).
+    int typedLimit = 0;
 };
 
 // A save check: the field that must not be empty (or, for "Convalida", must not read "No"), its

@@ -1,5 +1,6 @@
 #include "CodeValidation.h"
 
+#include "EnterKey.h"
 #include "MessageBox.h"
 #include "ProgramFolder.h"
 #include "RecordCard.h"
@@ -90,7 +91,6 @@ CodeValidation::CodeValidation(const ValidationTable& table, const QString& code
     btnOK->setObjectName(QStringLiteral("btnOK"));
     for (QPushButton* b : {btnAnnulla, btnOK}) {
         b->setMinimumSize(120, 32);
-        b->setAutoDefault(false);
     }
 
     auto* buttons = new QHBoxLayout;
@@ -113,6 +113,7 @@ CodeValidation::CodeValidation(const ValidationTable& table, const QString& code
 
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnOK, &QPushButton::clicked, this, &CodeValidation::btnOKClick);
+    pressButtonsOnEnter(this);
     check(code);
 }
 

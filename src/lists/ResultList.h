@@ -24,9 +24,14 @@ public:
     QString selectedLine() const;
 
 signals:
-    void lineDoubleClicked(int index);
+    // A double-click anywhere on the list; the selected line is the one meant.
+    void listDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     QStringListModel* m_model;
     QStringList m_lines;
+    class RowWidth* m_rows;
 };

@@ -21,6 +21,20 @@ void record(const Report& report, bool preview)
     g_printed.append({preview, pdf, report});
 }
 
+// The print dialog: printer, page range, copies. False when the user cancels it.
+bool choosePrinter(QWidget* parent, QPrinter& printer, int pages)
+{
+    if (g_testing) {
+        const bool cancelled = g_cancelNext;
+        g_cancelNext = false;
+        return !cancelled;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, pages);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 bool printOn(QPrinter& printer, const Report& report)
 {
     printer.setFullPage(true);
@@ -34,22 +48,15 @@ namespace Printing {
 
 bool print(QWidget* parent, const Report& report)
 {
-    if (g_testing) {
-        if (g_cancelNext) {
-            g_cancelNext = false;
-            return false;
-        }
-        record(report, false);
-        return true;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     printer.setPageOrientation(report.orientation);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setMinMax(1, int(paginate(report).size()));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!choosePrinter(parent, printer, int(paginate(report).size())))
         return false;
+    if (g_testing) {
+        record(report, false);
+        return true;
+    }
     return printOn(printer, report);
 }
 

@@ -1,8 +1,8 @@
 #include "ReportRenderer.h"
 
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPageSize>
 #include <cmath>
 
 namespace {

@@ -1,6 +1,7 @@
 #include "SearchWindow.h"
 
 #include "Artwork.h"
+#include "EnterKey.h"
 #include "FieldHighlight.h"
 #include "ListFinder.h"
 #include "ListReport.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -49,7 +51,6 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent)
     b->setObjectName(name);
     b->setMinimumSize(120, 32);
     b->setCursor(Qt::PointingHandCursor);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -180,12 +181,15 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
-    connect(lstRecords, &ResultList::lineDoubleClicked, this, &SearchWindow::lstRecordsDblClick);
+    connect(lstRecords, &ResultList::listDoubleClicked, this, &SearchWindow::lstRecordsDblClick);
+    pressButtonsOnEnter(this);
 }
 
 void SearchWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
     m_finder->forgetKey();
     lstRecords->selectIndex(0);
     txtTrova->clear();

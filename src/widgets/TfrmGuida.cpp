@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "EnterKey.h"
 #include "HelpTopic.h"
 #include "Modal.h"
 #include "ProgramFolder.h"
@@ -59,6 +60,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     layout->addWidget(txtGuida, 1);
     layout->addWidget(lnkWeb);
     layout->addWidget(btnChiudi, 0, Qt::AlignRight);
+    pressButtonsOnEnter(this);
 }
 
 void TfrmGuida::showTopic(QWidget* owner, const QString& topic)

@@ -225,7 +225,7 @@ private slots:
         QVERIFY(change->isVisible());
     }
 
-    void failedWriteIsReported()
+    void unreadableStoredValueIsReportedOnTheChangeWindow()
     {
         pw->btnCambiaPassword->click();
         fx->writeFile("unins000.dll", "[Accesso]\r\nValore=QQ\r\n");
@@ -238,6 +238,7 @@ private slots:
                 "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della "
                 "password. Si consiglia di reinstallare il software.")}));
         QVERIFY(change->isVisible());
+        QCOMPARE(fx->readFile("unins000.dll"), QByteArray("[Accesso]\r\nValore=QQ\r\n"));
     }
 
     void exitEndsTheProgram()

@@ -229,6 +229,53 @@ private slots:
         QVERIFY(!screen->chkAnnullata->isChecked());
     }
 
+    void awardsLongerThanMayBeTypedSurviveASave()
+    {
+        TSchedaDVD dvd;
+        dvd.Titolo = "Amarcord";
+        dvd.Codice = "D1";
+        dvd.Convalida = ShortString::kYes;
+        dvd.Premi = QString(45, 'p');
+        dvd.Annullata = ShortString::kNo;
+        Archive<TSchedaDVD>().append(dvd);
+        auto screen = openScreen(false);
+        QLineEdit* awards = edit(*screen, "Premi");
+        QTest::keyClicks(awards, QString(40, 'n'));
+        QCOMPARE(awards->text(), QString(30, 'n'));
+
+        screen->cmdPrimo->click();
+        QCOMPARE(awards->text(), QString(45, 'p'));
+        awards->setFocus();
+        awards->end(false);
+        QTest::keyClicks(awards, "xy");
+        QCOMPARE(awards->text(), QString(45, 'p'));
+        screen->cmdSalva->click();
+        QCOMPARE(Archive<TSchedaDVD>().read(1)->Premi, QString(45, 'p'));
+
+        screen->cmdNuovo->click();
+        QTest::keyClicks(awards, QString(40, 'n'));
+        QCOMPARE(awards->text(), QString(30, 'n'));
+    }
+
+    void anEmptyCancelledFlagLeavesTheBoxAsItWas()
+    {
+        storeBooks(2);
+        QByteArray bytes = fx->readFile("Libri.pro");
+        bytes.replace(1728, 3, QByteArray("\x02S\xEC"));
+        bytes.replace(3237 + 1728, 3, QByteArray(3, '\0'));
+        fx->writeFile("Libri.pro", bytes);
+        auto screen = openScreen(true);
+        screen->cmdPrimo->click();
+        QVERIFY(screen->chkAnnullata->isChecked());
+        screen->cmdAvanti->click();
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("2"));
+        QVERIFY(screen->chkAnnullata->isChecked());
+        screen->cmdPrimo->click();
+        screen->chkAnnullata->setChecked(false);
+        screen->cmdUltimo->click();
+        QVERIFY(!screen->chkAnnullata->isChecked());
+    }
+
     void duplicate()
     {
         storeBooks(1);
@@ -463,7 +510,7 @@ private slots:
             w.criterion(0)->setText("volume 3");
             w.btnCerca->click();
             w.lstRecords->selectIndex(0);
-            emit w.lstRecords->lineDoubleClicked(0);
+            emit w.lstRecords->listDoubleClicked();
         });
         screen->cmdTrova->click();
         QCOMPARE(marker, QStringLiteral("libri"));

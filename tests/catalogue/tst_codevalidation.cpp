@@ -111,6 +111,10 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), window.btnOK);
+        QSignalSpy validated(&window, &CodeValidation::validated);
+        QTest::keyClick(window.btnOK, Qt::Key_Return);
+        QCOMPARE(validated.count(), 1);
+        QVERIFY(!window.isVisible());
     }
 };
 

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -92,6 +94,33 @@ private slots:
         button->click();
         QCOMPARE(list->selectedIndex(), 2);
         QCOMPARE(list->selectedLine(), QStringLiteral("alfa due"));
+    }
+
+    void longLinesScrollSidewaysToTheirEnd()
+    {
+        TestFixture fx;
+        ResultList list;
+        list.resize(400, 200);
+        list.setLines({QString(300, 'x') + "FINE", "breve"});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const int lineWidth = list.fontMetrics().horizontalAdvance(QString(304, 'x'));
+        QVERIFY(list.visualRect(list.model()->index(1, 0)).width() >= lineWidth);
+        QVERIFY(list.horizontalScrollBar()->maximum() >= lineWidth - list.viewport()->width());
+    }
+
+    void doubleClickAnywhereOnTheList()
+    {
+        TestFixture fx;
+        ResultList list;
+        list.resize(400, 300);
+        list.setLines({"alfa"});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QSignalSpy clicked(&list, &ResultList::listDoubleClicked);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(20, 250)); // below the only line
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(list.selectedIndex(), -1);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -239,6 +240,30 @@ private slots:
         w.btnStampa->click();
         QCOMPARE(Printing::printed().size(), 1);
         QCOMPARE(Printing::printed().at(0).report.object("txtRiepilogo")->text, QString());
+    }
+
+    void enterOnTrovaFindsAndABlankDoubleClickClosesSilently()
+    {
+        TestFixture fx;
+        fillArchives();
+        TfrmTrovaLibri w;
+        w.lblMemory->setText("libri");
+        QSignalSpy chosen(&w, &SearchWindow::recordChosen);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.btnCerca->click();
+        QCOMPARE(w.lstRecords->count(), 3);
+        QTest::keyClicks(w.txtTrova, "tartari");
+        QTest::keyClick(w.txtTrova, Qt::Key_Return);
+        QTest::keyClick(w.btnTrova, Qt::Key_Return);
+        QCOMPARE(w.lstRecords->selectedIndex(), 2);
+
+        w.lstRecords->selectIndex(-1);
+        QTest::mouseDClick(
+            w.lstRecords->viewport(), Qt::LeftButton, {}, QPoint(10, w.lstRecords->viewport()->height() - 5));
+        QVERIFY(!w.isVisible());
+        QCOMPARE(chosen.count(), 0);
+        QVERIFY(MessageBox::shown().isEmpty());
     }
 
     void unreadableArchiveKeepsTheCriteria()
