@@ -68,7 +68,9 @@ void preview(QWidget* parent, const Report& report)
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(report.orientation);
-    QPrintPreviewDialog dialog(&printer, parent);
+    // Print, zoom and page buttons come with the window; maximising it shows the page full screen.
+    QPrintPreviewDialog dialog(&printer, parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     dialog.resize(1000, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
