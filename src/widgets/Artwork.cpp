@@ -249,7 +249,13 @@ QPixmap logo(const QSize& size)
     QRectF text(h + 8, 0, size.width() - h - 8, h);
     QFont title(QStringLiteral("Liberation Serif"));
     title.setBold(true);
-    title.setPixelSize(int(h * 0.44));
+    // As large as the height allows, and never wider than the room beside the badge.
+    int pixels = int(h * 0.44);
+    title.setPixelSize(pixels);
+    while (
+        pixels > 8 && QFontMetrics(title).horizontalAdvance(QStringLiteral("Lettoria 3.0")) > text.width()) {
+        title.setPixelSize(--pixels);
+    }
     p.setFont(title);
     p.setPen(kInk);
     p.drawText(
@@ -344,7 +350,7 @@ QPixmap credits(const QSize& size)
     g.setColorAt(1, Qt::white);
     p.fillRect(pixmap.rect(), g);
     const int logoHeight = size.height() / 4;
-    p.drawPixmap((size.width() - logoHeight * 3) / 2, 16, logo(QSize(logoHeight * 3, logoHeight)));
+    p.drawPixmap((size.width() - logoHeight * 4) / 2, 16, logo(QSize(logoHeight * 4, logoHeight)));
 
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(15);
