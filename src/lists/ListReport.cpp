@@ -42,7 +42,15 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& p
     ReportObject body = textBox(QStringLiteral("txtRiepilogo"),
         QRectF(3.0, 0, 273.0, lines.size() * kLinePitch), QStringLiteral("Courier New"), 8);
     body.linePitch = kLinePitch;
-    body.text = lines.join(QLatin1Char('\n'));
+    // One printed line per list line: a control character pasted into a field prints as a blank.
+    QStringList printed = lines;
+    for (QString& line : printed) {
+        for (QChar& c : line) {
+            if (c.unicode() < 32)
+                c = QLatin1Char(' ');
+        }
+    }
+    body.text = printed.join(QLatin1Char('\n'));
     ReportBand& data = report.addBand(
         ReportBand::Kind::Data, QStringLiteral("MasterData"), body.geometry.height() + 10 * kUnit);
     data.canSplit = true;

@@ -37,6 +37,15 @@ std::optional<QString> sectionOf(const QString& line)
     return std::nullopt;
 }
 
+// A value between a pair of double or single quotes reads without them, as Windows reads it.
+QString unquoted(const QString& value)
+{
+    if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+        && value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
 bool isKeyLine(const QString& line, const QString& key)
 {
     const int eq = int(line.indexOf(QLatin1Char('=')));
@@ -62,7 +71,7 @@ std::optional<QString> IniFile::read(const QString& section, const QString& key)
             continue;
         }
         if (inSection && isKeyLine(line, key))
-            return line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed();
+            return unquoted(line.mid(line.indexOf(QLatin1Char('=')) + 1).trimmed());
     }
     return QString();
 }

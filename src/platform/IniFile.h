@@ -10,7 +10,8 @@ class IniFile {
 public:
     explicit IniFile(QString path);
 
-    // The value of a key, trimmed; empty when the file, the section or the key is missing.
+    // The value of a key, trimmed and without enclosing quotes; empty when the file, the section or
+    // the key is missing.
     // Nothing when the file exists but cannot be read.
     std::optional<QString> read(const QString& section, const QString& key) const;
 

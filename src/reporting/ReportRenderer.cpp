@@ -120,6 +120,14 @@ QList<PagePlan> paginate(const Report& report)
             footer += band.height;
     }
     const qreal usable = printable - footer;
+    if (usable <= kTolerance) {
+        // No room between the margins and the footer: one page, every band from its top edge, cut
+        // where the paper ends.
+        PagePlan page;
+        for (int b = 0; b < report.bands.size(); ++b)
+            page.append({b, 0, 0, report.bands.at(b).height});
+        return {page};
+    }
 
     QList<PagePlan> pages(1);
     qreal y = 0;
@@ -186,6 +194,8 @@ bool renderReport(const Report& report, QPagedPaintDevice& device, int firstPage
         firstPage = 1;
     if (lastPage < 1 || lastPage > pages.size())
         lastPage = int(pages.size());
+    if (firstPage > lastPage)
+        return false;
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -77,7 +77,7 @@ void RecordCard::previous()
     if (*count == 0)
         return MessageBox::information(m_view.cardWindow(), kEmptyArchive);
     const int p = positionOf(m_view);
-    show(p == 0 ? 1 : std::min(p - 1, *count));
+    show(p == 0 ? 1 : p - 1);
 }
 
 void RecordCard::newCard()

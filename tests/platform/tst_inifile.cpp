@@ -42,6 +42,18 @@ private slots:
         QCOMPARE(*ini.read("Manca", "Nome"), QString());
     }
 
+    void quotedValuesReadWithoutTheirQuotes()
+    {
+        TestFixture fx;
+        fx.writeFile(
+            "x.ini", "[A]\r\nDoppie = \"4EE9\" \r\nSingole='x y'\r\nUna=\"a\r\nDentro=a \"b\" c\r\n");
+        IniFile ini(fx.file("x.ini"));
+        QCOMPARE(*ini.read("A", "Doppie"), QStringLiteral("4EE9"));
+        QCOMPARE(*ini.read("A", "Singole"), QStringLiteral("x y"));
+        QCOMPARE(*ini.read("A", "Una"), QStringLiteral("\"a"));
+        QCOMPARE(*ini.read("A", "Dentro"), QStringLiteral("a \"b\" c"));
+    }
+
     void unreadableFileIsAnError()
     {
         TestFixture fx;

@@ -3,6 +3,7 @@
 #include "ReportRenderer.h"
 #include "TestFixture.h"
 
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -160,6 +161,46 @@ private slots:
             QVERIFY(footer->box.top() > 193.5 && footer->box.bottom() < 199.5);
             QVERIFY(date->box.left() > footer->box.right());
         }
+    }
+
+    void aLineFeedInsideALineStaysOnItsLine()
+    {
+        TestFixture fx;
+        QStringList body = lines(5);
+        body[1] = "prima\nseconda";
+        QVERIFY(printList(nullptr, "Riepilogo", body));
+        const QList<Word> words = wordsOf(Printing::printed().at(0).pdf);
+        QStringList texts;
+        for (const Word& w : words)
+            texts << w.text;
+        QVERIFY(texts.contains("LIB0005"));
+        QVERIFY(texts.contains("prima") && texts.contains("seconda"));
+        const auto top = [&](const QString& text) {
+            for (const Word& w : words) {
+                if (w.text == text)
+                    return w.box.top();
+            }
+            return -1.0;
+        };
+        QVERIFY(qAbs(top("prima") - top("seconda")) < 0.5);
+    }
+
+    void noRoomForTheBodyStillEnds()
+    {
+        Report report = listReport("Riepilogo", lines(3), QDate(2015, 6, 10));
+        report.band("PageFooter")->height = 300;
+        QCOMPARE(paginate(report).size(), 1);
+        TestFixture fx;
+        QVERIFY(Printing::writePdf(report, fx.file("stretta.pdf")));
+    }
+
+    void aPageRangePastTheLastPagePrintsNothing()
+    {
+        TestFixture fx;
+        QPdfWriter writer(fx.file("vuota.pdf"));
+        QVERIFY(!renderReport(listReport("Riepilogo", lines(3), QDate(2015, 6, 10)), writer, 3, 4));
+        QPdfWriter whole(fx.file("intera.pdf"));
+        QVERIFY(renderReport(listReport("Riepilogo", lines(100), QDate(2015, 6, 10)), whole, 2, 2));
     }
 
     void cancelledPrintDialogPrintsNothing()

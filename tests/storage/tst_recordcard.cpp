@@ -148,6 +148,19 @@ private slots:
         QCOMPARE(c.txtTitolo->text(), QStringLiteral("Uno"));
     }
 
+    void previousAfterTheFileShrankIsAnAccessError()
+    {
+        TestFixture fx;
+        storeBooks(fx, {"Uno", "Due"});
+        TestCard c;
+        c.lblPosizione->setText("5"); // the card of a longer archive, since cut by hand
+        c.txtTitolo->setText("Quinto");
+        c.card.previous();
+        QCOMPARE(TestFixture::messages(), QStringList({kAccess}));
+        QCOMPARE(c.lblPosizione->text(), QStringLiteral("5"));
+        QCOMPARE(c.txtTitolo->text(), QStringLiteral("Quinto"));
+    }
+
     void emptyArchiveMessages()
     {
         TestFixture fx;
