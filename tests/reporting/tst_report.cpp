@@ -3,6 +3,7 @@
 #include "ReportRenderer.h"
 #include "TestFixture.h"
 
+#include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -54,7 +55,7 @@ QStringList lines(int count)
 
 } // namespace
 
-class TestListReport : public QObject {
+class TestReport : public QObject {
     Q_OBJECT
 private slots:
     void geometry()
@@ -203,6 +204,51 @@ private slots:
         QVERIFY(renderReport(listReport("Riepilogo", lines(100), QDate(2015, 6, 10)), whole, 2, 2));
     }
 
+    void shapesAndPicturesLandWhereTheModelPutsThem()
+    {
+        Report report;
+        report.margins = QMarginsF(10, 10, 10, 10);
+        ReportBand& band = report.addBand(ReportBand::Kind::Title, "Banda", 100);
+        ReportObject box;
+        box.kind = ReportObject::Kind::Rectangle;
+        box.name = "shpRiquadro";
+        box.geometry = QRectF(10, 10, 20, 20);
+        box.fill = Qt::red;
+        band.objects.append(box);
+        QImage blue(2, 1, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        ReportObject picture;
+        picture.kind = ReportObject::Kind::Picture;
+        picture.name = "imgFoto";
+        picture.geometry = QRectF(50, 10, 40, 40);
+        picture.picture = blue;
+        band.objects.append(picture);
+        ReportObject line;
+        line.kind = ReportObject::Kind::Line;
+        line.name = "linRiga";
+        line.geometry = QRectF(100, 10, 40, 0);
+        line.outline = Qt::green;
+        line.outlineWidth = 1;
+        band.objects.append(line);
+        QVERIFY(report.object("imgFoto"));
+        QVERIFY(!report.object("nessuno"));
+
+        const qreal dpi = 25.4 * 4; // four pixels a millimetre
+        QImage page(QSize(210 * 4, 297 * 4), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        renderPage(report, paginate(report).first(), painter, dpi);
+        painter.end();
+        const auto at = [&](qreal x, qreal y) { return QColor(page.pixel(int(x * 4), int(y * 4))); };
+        // The page's margin moves everything 10 mm right and down.
+        QCOMPARE(at(30, 30), QColor(Qt::red));
+        QCOMPARE(at(19, 30), QColor(Qt::white));
+        // Two by one, fitted into a 40 mm square: 40 x 20 mm, centred.
+        QCOMPARE(at(80, 40), QColor(Qt::blue));
+        QCOMPARE(at(80, 25), QColor(Qt::white));
+        QCOMPARE(at(130, 20), QColor(Qt::green));
+    }
+
     void cancelledPrintDialogPrintsNothing()
     {
         TestFixture fx;
@@ -212,5 +258,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestListReport)
-#include "tst_listreport.moc"
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
