@@ -4,7 +4,6 @@
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Modal.h"
-#include "ProgramFolder.h"
 #include "RecordType.h"
 #include "SearchWindow.h"
 #include "ShortString.h"
@@ -59,7 +58,7 @@ QFrame* whiteBox(QWidget* parent)
 CardScreen::CardScreen(const CardTable& table, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_table(table)
-    , m_card(*this, RecordFile(ProgramFolder::file(table.type->fileName()), table.type->size()))
+    , m_card(*this, table.type->archive())
 {
     setObjectName(table.objectName);
     setWindowTitle(table.caption);

@@ -2,9 +2,7 @@
 
 #include "EnterKey.h"
 #include "MessageBox.h"
-#include "ProgramFolder.h"
 #include "RecordCard.h"
-#include "RecordFile.h"
 #include "RecordType.h"
 #include "ResultList.h"
 #include "ShortString.h"
@@ -124,14 +122,13 @@ void CodeValidation::check(const QString& code)
     const FieldSpot titolo = type.spot(QStringLiteral("Titolo"));
     const QString key = ShortString::upperAToZ(ShortString::trimmed(code));
     QStringList lines;
-    const bool read
-        = RecordFile(ProgramFolder::file(type.fileName()), type.size()).scan([&](int, const char* record) {
-              const QString stored = codice.read(record);
-              if (ShortString::upperAToZ(stored) == key)
-                  lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")
-                          + ShortString::pad(titolo.read(record), 50);
-              return true;
-          });
+    const bool read = type.archive().scan([&](int, const char* record) {
+        const QString stored = codice.read(record);
+        if (ShortString::upperAToZ(stored) == key)
+            lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")
+                    + ShortString::pad(titolo.read(record), 50);
+        return true;
+    });
     lines.sort(Qt::CaseInsensitive);
     lstRecords->setLines(lines);
     // An archive that cannot be read proves nothing: the code is not validated.

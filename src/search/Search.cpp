@@ -1,7 +1,5 @@
 #include "Search.h"
 
-#include "ProgramFolder.h"
-#include "RecordFile.h"
 #include "ShortString.h"
 #include "Windows1252.h"
 
@@ -56,11 +54,6 @@ private:
     bool m_possible = true;
 };
 
-RecordFile archiveOf(const SearchTable& table)
-{
-    return RecordFile(ProgramFolder::file(table.type->fileName()), table.type->size());
-}
-
 } // namespace
 
 namespace Search {
@@ -85,7 +78,7 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
     QStringList lines;
-    const bool ok = archiveOf(table).scan([&](int, const char* record) {
+    const bool ok = table.type->archive().scan([&](int, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
             return true;
         if (table.availableOnly && !due.trimmedBytes(record).empty())
@@ -107,7 +100,7 @@ std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString
     const QString chosen = ShortString::trimmed(line);
     const QStringList fields = table.handBack.value(marker);
     std::vector<Hit> hits;
-    const bool ok = archiveOf(table).scan([&](int n, const char* record) {
+    const bool ok = table.type->archive().scan([&](int n, const char* record) {
         if (ShortString::trimmed(table.line(record)) != chosen)
             return true;
         Hit hit {n, {}};

@@ -18,7 +18,6 @@ public:
     RecordFile(QString path, int recordSize);
 
     const QString& path() const { return m_path; }
-    int recordSize() const { return m_size; }
 
     // Opens (creating) and closes the file: the check that the archive can be reached.
     bool touch() const;

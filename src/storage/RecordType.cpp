@@ -1,5 +1,6 @@
 #include "RecordType.h"
 
+#include "ProgramFolder.h"
 #include "ShortString.h"
 
 QString FieldSpot::read(const char* record) const
@@ -24,6 +25,11 @@ std::string_view FieldSpot::trimmedBytes(const char* record) const
 void FieldSpot::store(char* record, const QString& text) const
 {
     ShortString::store(text, record + offset, capacity);
+}
+
+RecordFile RecordType::archive() const
+{
+    return RecordFile(ProgramFolder::file(m_fileName), m_size);
 }
 
 QHash<QString, QString> RecordType::values(const char* record) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordFile.h"
 #include "Records.h"
 
 #include <QByteArray>
@@ -29,6 +30,8 @@ public:
 
     const QString& fileName() const { return m_fileName; }
     int size() const { return m_size; }
+    // The type's own archive in the program folder.
+    RecordFile archive() const;
     // The field names in file order.
     const QStringList& names() const { return m_names; }
     // The spot of a field; an invalid spot (offset -1) for an unknown name.
