@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     int decoded = 0;
     const double decodeMs = bestOf(5, [&] {
         decoded = 0;
-        Archive<TSchedaLibro>().scan([&](int, const TSchedaLibro& book) {
+        Archive<TSchedaLibro>().scan([&](qint64, const TSchedaLibro& book) {
             decoded += book.Titolo.isEmpty() ? 0 : 1;
             return true;
         });

@@ -588,7 +588,7 @@ void CardScreen::openSearch(const SearchTable& table)
     SearchWindow window(table, this);
     window.lblMemory->setText(m_table.marker);
     connect(&window, &SearchWindow::recordChosen, this,
-        [this](int position, const QHash<QString, QString>& values) {
+        [this](qint64 position, const QHash<QString, QString>& values) {
             showValues(values);
             setPosition(QString::number(position));
         });

@@ -122,7 +122,7 @@ void CodeValidation::check(const QString& code)
     const FieldSpot titolo = type.spot(QStringLiteral("Titolo"));
     const QString key = ShortString::upperAToZ(ShortString::trimmed(code));
     QStringList lines;
-    const bool read = type.archive().scan([&](int, const char* record) {
+    const bool read = type.archive().scan([&](qint64, const char* record) {
         const QString stored = codice.read(record);
         if (ShortString::upperAToZ(stored) == key)
             lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")

@@ -1,12 +1,16 @@
 #include "IniFile.h"
 
+#include "Disk.h"
 #include "Windows1252.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace {
+
+// Far more than any settings file of the program holds: a larger file is damaged, and is not
+// read whole at every look-up.
+constexpr qint64 kMaxBytes = 64 * 1024;
 
 // The file's lines; an empty list for a missing file, nothing for an unreadable one.
 std::optional<QStringList> readLines(const QString& path)
@@ -16,8 +20,8 @@ std::optional<QStringList> readLines(const QString& path)
         return QStringList();
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxBytes)
         return std::nullopt;
     QString text = Windows1252::decode(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -115,12 +119,6 @@ bool IniFile::write(const QString& section, const QString& key, const QString& v
         }
     }
 
-    QSaveFile file(m_path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = Windows1252::encode(lines->join(QLatin1String("\r\n")) + QLatin1String("\r\n"));
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return Disk::replaceFile(
+        m_path, Windows1252::encode(lines->join(QLatin1String("\r\n")) + QLatin1String("\r\n")));
 }

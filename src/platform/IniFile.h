@@ -12,11 +12,11 @@ public:
 
     // The value of a key, trimmed and without enclosing quotes; empty when the file, the section or
     // the key is missing.
-    // Nothing when the file exists but cannot be read.
+    // Nothing when the file exists but cannot be read, or is too large to be a settings file.
     std::optional<QString> read(const QString& section, const QString& key) const;
 
     // Writes a key, creating the file and the section when missing. False when the file cannot
-    // be read or written.
+    // be read or written; the file is then as it was.
     bool write(const QString& section, const QString& key, const QString& value) const;
 
 private:

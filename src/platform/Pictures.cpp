@@ -1,7 +1,9 @@
 #include "Pictures.h"
 
+#include "Disk.h"
+
+#include <QBuffer>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace Pictures {
 
@@ -19,13 +21,11 @@ bool saveJpeg(const QImage& image, const QString& path)
 {
     if (image.isNull())
         return false;
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "JPG", 90))
         return false;
-    if (!image.save(&file, "JPG", 90))
-        return false;
-    return file.commit();
+    return Disk::replaceFile(path, bytes);
 }
 
 } // namespace Pictures

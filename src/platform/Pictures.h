@@ -10,7 +10,7 @@ namespace Pictures {
 // caller then shows its placeholder).
 QImage load(const QString& path);
 
-// Writes the picture as a JPEG file; false when it cannot be written.
+// Writes the picture as a JPEG file; false when it cannot be written, the old file then kept.
 bool saveJpeg(const QImage& image, const QString& path);
 
 } // namespace Pictures

@@ -78,7 +78,7 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
     QStringList lines;
-    const bool ok = table.type->archive().scan([&](int, const char* record) {
+    const bool ok = table.type->archive().scan([&](qint64, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
             return true;
         if (table.availableOnly && !due.trimmedBytes(record).empty())
@@ -100,7 +100,7 @@ std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString
     const QString chosen = ShortString::trimmed(line);
     const QStringList fields = table.handBack.value(marker);
     std::vector<Hit> hits;
-    const bool ok = table.type->archive().scan([&](int n, const char* record) {
+    const bool ok = table.type->archive().scan([&](qint64 n, const char* record) {
         if (ShortString::trimmed(table.line(record)) != chosen)
             return true;
         Hit hit {n, {}};

@@ -21,7 +21,7 @@ int countedCriteria(const Criteria& criteria);
 std::optional<QStringList> run(const SearchTable& table, const Criteria& criteria);
 
 struct Hit {
-    int position;
+    qint64 position;
     QHash<QString, QString> values;
 };
 

@@ -41,7 +41,7 @@ public:
 signals:
     // A record chosen in the list, with its 1-based position and the values the marker asks for.
     // Sent once for every record whose line equals the chosen one; the last one stays.
-    void recordChosen(int position, const QHash<QString, QString>& values);
+    void recordChosen(qint64 position, const QHash<QString, QString>& values);
 
 public slots:
     void done(int result) override;

@@ -21,7 +21,7 @@ QString path(int year)
     return ProgramFolder::file(QStringLiteral("%1.bib").arg(year, 4, 10, QLatin1Char('0')));
 }
 
-std::optional<int> append(int year, const TSchedaPrestito& loan)
+std::optional<qint64> append(int year, const TSchedaPrestito& loan)
 {
     return registerOf(year).append(loan);
 }
@@ -29,7 +29,7 @@ std::optional<int> append(int year, const TSchedaPrestito& loan)
 std::optional<std::vector<NumberedLoan>> readAll(int year)
 {
     std::vector<NumberedLoan> loans;
-    const bool ok = registerOf(year).scan([&](int n, const TSchedaPrestito& loan) {
+    const bool ok = registerOf(year).scan([&](qint64 n, const TSchedaPrestito& loan) {
         loans.push_back({n, loan});
         return true;
     });
@@ -42,7 +42,7 @@ std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& ca
 {
     const QString card = ShortString::trimmed(cardNumber);
     std::vector<NumberedLoan> loans;
-    const bool ok = registerOf(year).scan([&](int n, const TSchedaPrestito& loan) {
+    const bool ok = registerOf(year).scan([&](qint64 n, const TSchedaPrestito& loan) {
         if (loan.NumTessera == card && Rules::isOpenLoan(loan))
             loans.push_back({n, loan});
         return true;
@@ -52,7 +52,7 @@ std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& ca
     return loans;
 }
 
-bool rewrite(int year, int number, const TSchedaPrestito& loan)
+bool rewrite(int year, qint64 number, const TSchedaPrestito& loan)
 {
     return registerOf(year).write(number, loan);
 }

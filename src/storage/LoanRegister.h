@@ -12,16 +12,16 @@
 namespace LoanRegister {
 
 struct NumberedLoan {
-    int number; // record number, from 1
+    qint64 number; // record number, from 1
     TSchedaPrestito loan;
 };
 
 QString path(int year);
 
-std::optional<int> append(int year, const TSchedaPrestito& loan);
+std::optional<qint64> append(int year, const TSchedaPrestito& loan);
 std::optional<std::vector<NumberedLoan>> readAll(int year);
 // The open loans whose trimmed card number equals the trimmed one given, case included.
 std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& cardNumber);
-bool rewrite(int year, int number, const TSchedaPrestito& loan);
+bool rewrite(int year, qint64 number, const TSchedaPrestito& loan);
 
 } // namespace LoanRegister

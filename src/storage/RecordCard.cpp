@@ -20,9 +20,9 @@ const QString kDuplicateReady
                      "Al termine premere Salva per inserire la scheda in archivio.");
 
 // The number in lblPosizione; 0 for a new card.
-int positionOf(const CardView& view)
+qint64 positionOf(const CardView& view)
 {
-    return view.position().toInt();
+    return view.position().toLongLong();
 }
 
 } // namespace
@@ -62,7 +62,7 @@ void RecordCard::next()
         m_view.setPosition(QString());
         return MessageBox::information(m_view.cardWindow(), kEmptyArchive);
     }
-    const int p = positionOf(m_view);
+    const qint64 p = positionOf(m_view);
     if (p < *count)
         show(p + 1);
 }
@@ -76,7 +76,7 @@ void RecordCard::previous()
         return;
     if (*count == 0)
         return MessageBox::information(m_view.cardWindow(), kEmptyArchive);
-    const int p = positionOf(m_view);
+    const qint64 p = positionOf(m_view);
     show(p == 0 ? 1 : p - 1);
 }
 
@@ -91,7 +91,7 @@ void RecordCard::save()
     if (!m_view.checkCard())
         return;
     const QByteArray record = m_view.cardRecord();
-    const int p = positionOf(m_view);
+    const qint64 p = positionOf(m_view);
     if (p > 0) {
         if (!m_file.write(p, record))
             return accessError();
@@ -118,7 +118,7 @@ void RecordCard::duplicate()
     MessageBox::information(m_view.cardWindow(), kDuplicateReady);
 }
 
-void RecordCard::show(int n)
+void RecordCard::show(qint64 n)
 {
     const auto record = m_file.read(n);
     if (!record)

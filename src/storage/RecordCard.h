@@ -50,7 +50,7 @@ public:
 
 private:
     // Loads record n into the card, or shows the access message.
-    void show(int n);
+    void show(qint64 n);
     void accessError();
 
     CardView& m_view;

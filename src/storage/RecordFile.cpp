@@ -1,36 +1,75 @@
 #include "RecordFile.h"
 
+#include "Disk.h"
 #include "ProgramFolder.h"
 
 #include <QFile>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QThread>
 
 namespace {
 
 // Records read per system call by a scan.
 constexpr qint64 kScanBytes = 1 << 20;
 
-bool openFile(QFile& file)
+// A write holds the lock for milliseconds; a lock older than this was left by a program that
+// stopped half-way (a crash, a pulled cable) and is taken over.
+constexpr int kStaleLockMs = 5000;
+// How long a writer waits for another computer's write to end.
+constexpr int kLockWaitMs = 8000;
+constexpr int kLockRetryMs = 2;
+
+// Readers never ask for write access to an existing file; only a missing one is created.
+bool openForReading(QFile& file)
 {
-    return file.open(QIODevice::ReadWrite);
+    if (file.exists())
+        return file.open(QIODevice::ReadOnly);
+    return Disk::openForWriting(file);
 }
 
-bool flushAndClose(QFile& file)
+// The records of an open file, or nothing for a file too large to be an archive.
+std::optional<qint64> recordsIn(const QFile& file, int size)
 {
-    bool ok = file.flush();
-#ifdef Q_OS_UNIX
-    ok = ok && ::fsync(file.handle()) == 0;
-#endif
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    const qint64 records = file.size() / size;
+    if (records > RecordFile::kMaxRecords)
+        return std::nullopt;
+    return records;
 }
 
-bool writeAt(QFile& file, qint64 offset, const QByteArray& record)
+// The lock beside an archive, held for one operation.
+class ArchiveLock {
+public:
+    explicit ArchiveLock(const QString& path)
+        : m_lock(path + QStringLiteral(".lock"))
+    {
+        m_lock.setStaleLockTime(kStaleLockMs);
+        // QLockFile's own wait sleeps 100 ms at first and then longer; a write here takes a few
+        // milliseconds, so the lock is tried again more often.
+        QDeadlineTimer deadline(kLockWaitMs);
+        while (!(m_held = m_lock.tryLock(0)) && !deadline.hasExpired()
+            && m_lock.error() == QLockFile::LockFailedError)
+            QThread::msleep(kLockRetryMs);
+    }
+    bool held() const { return m_held; }
+
+private:
+    QLockFile m_lock;
+    bool m_held = false;
+};
+
+// Puts back the bytes a failed write covered and the old length, on a file opened anew (the
+// failure may have been the close).
+void restore(const QString& path, qint64 offset, const QByteArray& old, qint64 oldSize)
 {
-    return file.seek(offset) && file.write(record) == record.size() && flushAndClose(file);
+    QFile file(path);
+    if (!Disk::openForWriting(file))
+        return;
+    if (!old.isEmpty() && !(file.seek(offset) && Disk::writeAll(file, old)))
+        return;
+    file.resize(oldSize);
+    Disk::sync(file);
+    Disk::close(file);
 }
 
 } // namespace
@@ -49,23 +88,24 @@ RecordFile::RecordFile(QString path, int recordSize)
 bool RecordFile::touch() const
 {
     QFile file(m_path);
-    return openFile(file);
+    return Disk::openForWriting(file);
 }
 
-std::optional<int> RecordFile::count() const
+std::optional<qint64> RecordFile::count() const
 {
     QFile file(m_path);
-    if (!openFile(file))
+    if (!openForReading(file))
         return std::nullopt;
-    return int(file.size() / m_size);
+    return recordsIn(file, m_size);
 }
 
-std::optional<QByteArray> RecordFile::read(int n) const
+std::optional<QByteArray> RecordFile::read(qint64 n) const
 {
     QFile file(m_path);
-    if (!openFile(file))
+    if (!openForReading(file))
         return std::nullopt;
-    if (n < 1 || n > file.size() / m_size || !file.seek(qint64(n - 1) * m_size))
+    const auto count = recordsIn(file, m_size);
+    if (!count || n < 1 || n > *count || !file.seek((n - 1) * m_size))
         return std::nullopt;
     QByteArray bytes = file.read(m_size);
     if (bytes.size() != m_size)
@@ -73,48 +113,92 @@ std::optional<QByteArray> RecordFile::read(int n) const
     return bytes;
 }
 
-bool RecordFile::write(int n, const QByteArray& record) const
+bool RecordFile::write(qint64 n, const QByteArray& record) const
 {
-    if (record.size() != m_size)
-        return false;
-    QFile file(m_path);
-    if (!openFile(file))
-        return false;
-    if (n < 1 || n > file.size() / m_size)
-        return false;
-    return writeAt(file, qint64(n - 1) * m_size, record);
+    const auto done = update(n, [&](QByteArray& bytes) {
+        bytes = record;
+        return true;
+    });
+    return done.value_or(false);
 }
 
-std::optional<int> RecordFile::append(const QByteArray& record) const
+std::optional<bool> RecordFile::update(qint64 n, const std::function<bool(QByteArray& record)>& change) const
 {
-    if (record.size() != m_size)
+    ArchiveLock lock(m_path);
+    if (!lock.held())
         return std::nullopt;
     QFile file(m_path);
-    if (!openFile(file))
+    if (!Disk::openForWriting(file))
         return std::nullopt;
-    const int n = int(file.size() / m_size) + 1;
-    if (!writeAt(file, qint64(n - 1) * m_size, record))
+    const auto count = recordsIn(file, m_size);
+    if (!count || n < 1 || n > *count || !file.seek((n - 1) * m_size))
+        return std::nullopt;
+    QByteArray record = file.read(m_size);
+    if (record.size() != m_size)
+        return std::nullopt;
+    if (!change(record))
+        return false;
+    if (!put(file, n, record))
+        return std::nullopt;
+    return true;
+}
+
+std::optional<qint64> RecordFile::append(const QByteArray& record) const
+{
+    ArchiveLock lock(m_path);
+    if (!lock.held())
+        return std::nullopt;
+    QFile file(m_path);
+    if (!Disk::openForWriting(file))
+        return std::nullopt;
+    // Counted under the lock: the end another computer may just have moved.
+    const auto count = recordsIn(file, m_size);
+    if (!count || *count >= kMaxRecords)
+        return std::nullopt;
+    const qint64 n = *count + 1;
+    if (!put(file, n, record))
         return std::nullopt;
     return n;
 }
 
-bool RecordFile::scan(const std::function<bool(int n, const char* bytes)>& visit) const
+bool RecordFile::put(QFile& file, qint64 n, const QByteArray& record) const
+{
+    if (record.size() != m_size)
+        return false;
+    const qint64 offset = (n - 1) * m_size;
+    const qint64 oldSize = file.size();
+    // What the write will cover: the record it replaces, or a partial tail it appends over.
+    if (!file.seek(offset))
+        return false;
+    const QByteArray old = file.read(m_size);
+    if (old.size() != std::min<qint64>(m_size, oldSize - offset) || !file.seek(offset))
+        return false;
+    bool ok = Disk::writeAll(file, record) && Disk::sync(file);
+    ok = Disk::close(file) && ok;
+    if (!ok)
+        restore(m_path, offset, old, oldSize);
+    return ok;
+}
+
+bool RecordFile::scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const
 {
     QFile file(m_path);
-    if (!openFile(file))
+    if (!openForReading(file))
         return false;
-    const int total = int(file.size() / m_size);
-    const int perBlock = int(std::max<qint64>(1, kScanBytes / m_size));
+    const auto total = recordsIn(file, m_size);
+    if (!total)
+        return false;
+    const qint64 perBlock = std::max<qint64>(1, kScanBytes / m_size);
     QByteArray block;
-    int n = 0;
-    while (n < total) {
-        const int records = std::min(perBlock, total - n);
-        block.resize(qsizetype(records) * m_size);
+    qint64 n = 0;
+    while (n < *total) {
+        const qint64 records = std::min(perBlock, *total - n);
+        block.resize(records * m_size);
         if (file.read(block.data(), block.size()) != block.size())
             return false;
-        for (int i = 0; i < records; ++i) {
+        for (qint64 i = 0; i < records; ++i) {
             ++n;
-            if (!visit(n, block.constData() + qsizetype(i) * m_size))
+            if (!visit(n, block.constData() + i * m_size))
                 return true;
         }
     }

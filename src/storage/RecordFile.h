@@ -6,32 +6,49 @@
 #include <QString>
 #include <functional>
 #include <optional>
-#include <vector>
 
-// A headerless file of fixed-size records, numbered from 1. Every operation opens the file for
-// reading and writing (creating it empty when missing), works and closes it before returning;
-// a failure of any kind comes back as an empty result or false, which the screens turn into the
-// access message. A trailing partial record is ignored by readers; an append writes at
-// count x size, over it.
+class QFile;
+
+// A headerless file of fixed-size records, numbered from 1. Every operation opens the file, works
+// and closes it before returning; a failure of any kind comes back as an empty result or false,
+// which the screens turn into the access message.
+//
+// Readers open an existing file read-only, so an archive on a write-protected stick can be
+// consulted; a missing file is created empty by whoever opens it first. Writers take the archive's
+// lock for the one operation, so that two computers sharing the folder never write over each
+// other's records, and follow one rule: a write is reported done only once it is on the disk;
+// a failed write leaves the file exactly as it was. A trailing partial record is ignored by
+// readers; an append writes at count x size, over it.
 class RecordFile {
 public:
+    // More records than any archive of the program can hold: such a file is an access error.
+    static constexpr qint64 kMaxRecords = qint64(1) << 31;
+
     RecordFile(QString path, int recordSize);
 
     const QString& path() const { return m_path; }
 
-    // Opens (creating) and closes the file: the check that the archive can be reached.
+    // Opens the file for writing (creating it) and closes it: the check that it can be saved to.
     bool touch() const;
-    std::optional<int> count() const;
-    std::optional<QByteArray> read(int n) const;
+    std::optional<qint64> count() const;
+    std::optional<QByteArray> read(qint64 n) const;
     // Overwrites record n, 1 <= n <= count.
-    bool write(int n, const QByteArray& record) const;
-    // Adds a record at the end; its number.
-    std::optional<int> append(const QByteArray& record) const;
+    bool write(qint64 n, const QByteArray& record) const;
+    // Under the archive's lock, reads record n and lets change() decide: it edits the bytes and
+    // returns true to store them, or returns false to leave the record alone. The check and the
+    // write cannot be split by another computer's write. Nothing when the file cannot be reached
+    // or written; otherwise whether the record was changed.
+    std::optional<bool> update(qint64 n, const std::function<bool(QByteArray& record)>& change) const;
+    // Adds a record at the real end of the file; the number it was written as.
+    std::optional<qint64> append(const QByteArray& record) const;
     // Calls visit(n, bytes) for records 1 ... count in order, reading many records per call to
     // the system; visit returns false to stop early. False on a failure.
-    bool scan(const std::function<bool(int n, const char* bytes)>& visit) const;
+    bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const;
 
 private:
+    // Writes record n (count + 1 appends) with the file open and locked.
+    bool put(QFile& file, qint64 n, const QByteArray& record) const;
+
     QString m_path;
     int m_size;
 };
@@ -49,19 +66,19 @@ public:
     const RecordFile& file() const { return m_file; }
 
     bool touch() const { return m_file.touch(); }
-    std::optional<int> count() const { return m_file.count(); }
-    std::optional<R> read(int n) const
+    std::optional<qint64> count() const { return m_file.count(); }
+    std::optional<R> read(qint64 n) const
     {
         const auto bytes = m_file.read(n);
         if (!bytes)
             return std::nullopt;
         return decodeRecord<R>(*bytes);
     }
-    bool write(int n, const R& record) const { return m_file.write(n, encodeRecord(record)); }
-    std::optional<int> append(const R& record) const { return m_file.append(encodeRecord(record)); }
-    bool scan(const std::function<bool(int n, const R& record)>& visit) const
+    bool write(qint64 n, const R& record) const { return m_file.write(n, encodeRecord(record)); }
+    std::optional<qint64> append(const R& record) const { return m_file.append(encodeRecord(record)); }
+    bool scan(const std::function<bool(qint64 n, const R& record)>& visit) const
     {
-        return m_file.scan([&](int n, const char* bytes) { return visit(n, decodeRecord<R>(bytes)); });
+        return m_file.scan([&](qint64 n, const char* bytes) { return visit(n, decodeRecord<R>(bytes)); });
     }
 
 private:

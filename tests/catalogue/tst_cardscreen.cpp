@@ -190,7 +190,7 @@ private slots:
         screen->cmdSalva->click();
         QCOMPARE(TestFixture::messages(), QStringList({message}));
         if (focus.isEmpty()) {
-            QCOMPARE(Archive<TSchedaDVD>().count(), std::optional<int>(1));
+            QCOMPARE(Archive<TSchedaDVD>().count(), std::optional<qint64>(1));
             return;
         }
         QCOMPARE(MessageBox::shown().at(0).kind, MessageBox::Kind::Warning);
@@ -212,7 +212,7 @@ private slots:
         screen->chkAnnullata->setChecked(true);
         screen->cmdSalva->click();
         QCOMPARE(TestFixture::messages(), QStringList({kSaved}));
-        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(3));
+        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<qint64>(3));
         const TSchedaLibro saved = *Archive<TSchedaLibro>().read(2);
         QCOMPARE(saved.Note, QStringLiteral("Rilegato"));
         QCOMPARE(saved.Codice, QStringLiteral("V2"));
@@ -305,7 +305,7 @@ private slots:
         typeInto(*screen, "Codice", "V2");
         screen->cmdSalva->click();
         QCOMPARE(TestFixture::messages(), QStringList({kBookNotValidated}));
-        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(1));
+        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<qint64>(1));
     }
 
     void codeOfAStoredCardCannotChange()

@@ -38,8 +38,8 @@ private slots:
     void appendGrowsAndRewriteKeepsTheSize()
     {
         TestFixture fx;
-        QCOMPARE(LoanRegister::append(2015, loanOf("Rossi", "1", QString(120, 'T'))), std::optional<int>(1));
-        QCOMPARE(LoanRegister::append(2015, loanOf("Bianchi", "2", "Emma")), std::optional<int>(2));
+        QCOMPARE(LoanRegister::append(2015, loanOf("Rossi", "1", QString(120, 'T'))), std::optional<qint64>(1));
+        QCOMPARE(LoanRegister::append(2015, loanOf("Bianchi", "2", "Emma")), std::optional<qint64>(2));
         QCOMPARE(QFile(fx.file("2015.bib")).size(), 272 * 2);
 
         const QByteArray bytes = fx.readFile("2015.bib");

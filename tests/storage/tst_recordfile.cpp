@@ -1,8 +1,12 @@
+#include "Disk.h"
 #include "RecordFile.h"
 #include "TestFixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -25,7 +29,7 @@ private slots:
         TestFixture fx;
         Archive<TSchedaLibro> books;
         QCOMPARE(books.file().path(), fx.file("Libri.pro"));
-        QCOMPARE(books.count(), std::optional<int>(0));
+        QCOMPARE(books.count(), std::optional<qint64>(0));
         QVERIFY(QFile::exists(fx.file("Libri.pro")));
         QCOMPARE(QFile(fx.file("Libri.pro")).size(), 0);
     }
@@ -34,15 +38,15 @@ private slots:
     {
         TestFixture fx;
         fx.writeFile("Libri.pro", QByteArray(3237 * 5, '\0'));
-        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<int>(5));
+        QCOMPARE(Archive<TSchedaLibro>().count(), std::optional<qint64>(5));
         fx.writeFile("Libri.pro", QByteArray(3237 * 2 + 100, '\0'));
         Archive<TSchedaLibro> books;
-        QCOMPARE(books.count(), std::optional<int>(2));
+        QCOMPARE(books.count(), std::optional<qint64>(2));
         QVERIFY(!books.read(3).has_value());
 
         TSchedaLibro book;
         book.Titolo = QStringLiteral("Terzo");
-        QCOMPARE(books.append(book), std::optional<int>(3));
+        QCOMPARE(books.append(book), std::optional<qint64>(3));
         QCOMPARE(QFile(fx.file("Libri.pro")).size(), 3237 * 3);
         QCOMPARE(books.read(3)->Titolo, QStringLiteral("Terzo"));
     }
@@ -54,7 +58,7 @@ private slots:
         for (int i = 1; i <= 3; ++i)
             QCOMPARE(loans.append(loan(i)), std::optional<int>(i));
         QVERIFY(loans.write(2, loan(20)));
-        QCOMPARE(loans.count(), std::optional<int>(3));
+        QCOMPARE(loans.count(), std::optional<qint64>(3));
         QCOMPARE(loans.read(1)->NumTessera, QStringLiteral("1"));
         QCOMPARE(loans.read(2)->NumTessera, QStringLiteral("20"));
         QCOMPARE(loans.read(3)->NumTessera, QStringLiteral("3"));
@@ -76,7 +80,7 @@ private slots:
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         int expected = 0;
         bool inOrder = true;
-        QVERIFY(loans.scan([&](int n, const TSchedaPrestito& p) {
+        QVERIFY(loans.scan([&](qint64 n, const TSchedaPrestito& p) {
             ++expected;
             inOrder = inOrder && n == expected && p.NumTessera == QString::number(n);
             return true;
@@ -85,7 +89,7 @@ private slots:
         QCOMPARE(expected, total);
 
         int seen = 0;
-        QVERIFY(loans.scan([&](int, const TSchedaPrestito&) { return ++seen < 10; }));
+        QVERIFY(loans.scan([&](qint64, const TSchedaPrestito&) { return ++seen < 10; }));
         QCOMPARE(seen, 10);
     }
 
@@ -98,7 +102,170 @@ private slots:
         QVERIFY(!dvds.count().has_value());
         QVERIFY(!dvds.read(1).has_value());
         QVERIFY(!dvds.append(TSchedaDVD()).has_value());
-        QVERIFY(!dvds.scan([](int, const TSchedaDVD&) { return true; }));
+        QVERIFY(!dvds.scan([](qint64, const TSchedaDVD&) { return true; }));
+    }
+
+    // Two copies of the program on one shared folder, appending at the same moment.
+    void concurrentAppendsLoseNothing()
+    {
+        TestFixture fx;
+        const QString path = fx.file("2015.bib");
+        const int each = 1000;
+        QProcess first, second;
+        for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")})
+            process->start(QStringLiteral(APPEND_WORKER), {path, tag, QString::number(each)});
+        QSet<qint64> reported;
+        QHash<QString, qint64> numberOf;
+        for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")}) {
+            QVERIFY(process->waitForFinished(120000));
+            QCOMPARE(process->exitCode(), 0);
+            const QList<QByteArray> numbers = process->readAllStandardOutput().split('\n');
+            QCOMPARE(numbers.size(), each + 1);
+            for (int i = 0; i < each; ++i) {
+                const qint64 n = numbers.at(i).toLongLong();
+                QVERIFY2(!reported.contains(n), "a record number was reported twice");
+                reported.insert(n);
+                numberOf.insert(QStringLiteral("%1 %2").arg(tag).arg(i + 1), n);
+            }
+        }
+        QCOMPARE(QFile(path).size(), qint64(272) * 2 * each);
+        QVERIFY(!QFile::exists(path + ".lock"));
+        Archive<TSchedaPrestito> loans(path);
+        QVERIFY(loans.scan([&](qint64 n, const TSchedaPrestito& loan) {
+            // Every record is whole and sits where its writer was told it went.
+            return numberOf.take(loan.Tesserato + ' ' + loan.NumTessera) == n;
+        }));
+        QVERIFY(numberOf.isEmpty());
+    }
+
+    void lockLeftByAStoppedProgramIsTakenOver()
+    {
+        TestFixture fx;
+        const QString lock = fx.file("Libri.pro.lock");
+        fx.writeFile("Libri.pro.lock", "4242\nLettoria\naltro-computer\n");
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        file.close();
+        QCOMPARE(Archive<TSchedaLibro>().append(TSchedaLibro()), std::optional<qint64>(1));
+        QVERIFY(!QFile::exists(lock));
+    }
+
+    void lockHeldElsewhereDelaysTheAppend()
+    {
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QLockFile other(fx.file("2015.bib.lock"));
+        QVERIFY(other.tryLock());
+        QTimer::singleShot(300, [&] { other.unlock(); });
+        std::optional<qint64> n;
+        QThread* writer = QThread::create([&] { n = loans.append(loan(1)); });
+        writer->start();
+        QVERIFY(QTest::qWaitFor([&] { return writer->isFinished(); }, 5000));
+        delete writer;
+        QCOMPARE(n, std::optional<qint64>(1));
+    }
+
+    // Sizes past 2^31 bytes and records: sparse files, so the disk holds almost nothing.
+    void largeFilesUseWideOffsets()
+    {
+        TestFixture fx;
+        const qint64 records = 700000; // 2.2 GB of books
+        QFile file(fx.file("Libri.pro"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(records * 3237));
+        file.close();
+        Archive<TSchedaLibro> books;
+        QCOMPARE(books.count(), std::optional<qint64>(records));
+        TSchedaLibro last;
+        last.Titolo = QStringLiteral("Ultimo");
+        QVERIFY(books.write(records, last));
+        QCOMPARE(books.read(records)->Titolo, QStringLiteral("Ultimo"));
+        QCOMPARE(books.append(last), std::optional<qint64>(records + 1));
+
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize((RecordFile::kMaxRecords + 1) * 3237));
+        file.close();
+        // Too many records for an archive: an access error, whatever the operation.
+        QVERIFY(!books.count());
+        QVERIFY(!books.read(1));
+        QVERIFY(!books.append(last));
+        QVERIFY(!books.scan([](qint64, const TSchedaLibro&) { return true; }));
+    }
+
+    void failedWritesLeaveTheFileAsItWas_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("append");
+        QTest::addColumn<bool>("stored");
+        const std::pair<const char*, Disk::Fault> faults[] = {{"error", Disk::Fault::Error},
+            {"half", Disk::Fault::Half}, {"full", Disk::Fault::Full}, {"sync", Disk::Fault::Sync},
+            {"close", Disk::Fault::Close}, {"read-only", Disk::Fault::ReadOnly}};
+        for (const auto& [name, fault] : faults) {
+            QTest::addRow("append, %s", name) << int(fault) << true << false;
+            // A full disk has room for bytes that replace bytes already there.
+            QTest::addRow("overwrite, %s", name) << int(fault) << false << (fault == Disk::Fault::Full);
+        }
+    }
+
+    void failedWritesLeaveTheFileAsItWas()
+    {
+        QFETCH(int, fault);
+        QFETCH(bool, append);
+        QFETCH(bool, stored);
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY(loans.append(loan(1)) && loans.append(loan(2)));
+        // A partial record at the end, which an append writes over.
+        fx.writeFile("2015.bib", fx.readFile("2015.bib") + QByteArray(40, 'x'));
+        const QByteArray before = fx.readFile("2015.bib");
+
+        Disk::inject(Disk::Fault(fault));
+        const bool done = append ? loans.append(loan(3)).has_value() : loans.write(1, loan(3));
+        Disk::clearFaults();
+        QCOMPARE(done, stored);
+        if (!stored)
+            QCOMPARE(fx.readFile("2015.bib"), before);
+        QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+    }
+
+    void checkAndChangeUnderOneLock()
+    {
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY(loans.append(loan(1)));
+        const RecordFile& file = loans.file();
+        const auto lend = [](QByteArray& bytes) {
+            TSchedaPrestito p = decodeRecord<TSchedaPrestito>(bytes);
+            if (!p.DataRes.isEmpty())
+                return false;
+            p.DataRes = QStringLiteral("10/06/2015");
+            bytes = encodeRecord(p);
+            return true;
+        };
+        QCOMPARE(file.update(1, lend), std::optional<bool>(true));
+        QCOMPARE(loans.read(1)->DataRes, QStringLiteral("10/06/2015"));
+        const QByteArray after = fx.readFile("2015.bib");
+        QCOMPARE(file.update(1, lend), std::optional<bool>(false));
+        QCOMPARE(fx.readFile("2015.bib"), after);
+        QVERIFY(!file.update(2, lend));
+    }
+
+    // Browsing and searching need no write access to an archive that exists.
+    void readersNeedNoWriteAccess()
+    {
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY(loans.append(loan(1)));
+        Disk::inject(Disk::Fault::ReadOnly);
+        QCOMPARE(loans.count(), std::optional<qint64>(1));
+        QCOMPARE(loans.read(1)->NumTessera, QStringLiteral("1"));
+        QVERIFY(loans.scan([](qint64, const TSchedaPrestito&) { return true; }));
+        QVERIFY(!loans.touch());
+        QVERIFY(!loans.append(loan(2)));
+        // A missing archive is still created by its first reader, which needs write access.
+        QVERIFY(!Archive<TSchedaLibro>().count());
+        Disk::clearFaults();
     }
 };
 

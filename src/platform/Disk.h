@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFile;
+class QFileDevice;
+
+// The one door through which the program writes to disk. A write either completes and reaches
+// the disk (flushed and synced), or reports failure; the callers use these steps to keep their
+// files exactly as they were when a step fails. Tests tell this layer to fail as a real disk does.
+namespace Disk {
+
+// Opens a file for reading and writing, creating it empty when missing.
+bool openForWriting(QFile& file);
+// Writes every byte at the current position; false on an error or a short write.
+bool writeAll(QFileDevice& file, const QByteArray& bytes);
+// Pushes what is buffered to the file and asks the system to put it on the disk.
+bool sync(QFileDevice& file);
+// Closes the file; false when the close reported an error.
+bool close(QFileDevice& file);
+
+// Replaces a whole file (INI files, pictures, exports): the bytes go to a temporary file of the
+// same folder, which is flushed, synced and then renamed over the old one. On any failure the
+// old file is left untouched and no temporary file remains.
+bool replaceFile(const QString& path, const QByteArray& bytes);
+
+// Test seam: the faults of a failing disk.
+enum class Fault {
+    Error,    // the n-th write writes nothing and fails
+    Half,     // the n-th write writes half of its bytes and fails
+    Full,     // from the n-th write on, nothing can be written past the end of a file
+    Sync,     // the n-th sync fails (the bytes may already be in the file)
+    Close,    // the n-th close fails (the bytes may already be in the file)
+    ReadOnly, // every open for writing fails, as on a write-protected stick
+};
+// Counted from now: the n-th write, sync or close of the program, as the fault says.
+void inject(Fault fault, int nth = 1);
+void clearFaults();
+
+} // namespace Disk
