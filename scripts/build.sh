@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Configures (first time) and builds everything in build/.
+# Configures (first time) and builds everything in build/; "./scripts/build.sh sanitize" builds
+# the same with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-launcher=()
-if command -v ccache >/dev/null 2>&1; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-if [ ! -f build/build.ninja ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+folder=build
+options=(-DCMAKE_BUILD_TYPE=Release)
+if [ "${1:-}" = sanitize ]; then
+    folder=build-sanitize
+    options=(-DCMAKE_BUILD_TYPE=Debug -DLETTORIA_SANITIZE=ON)
 fi
-cmake --build build
+if command -v ccache >/dev/null 2>&1; then options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+if [ ! -f "$folder/build.ninja" ]; then
+    cmake -S . -B "$folder" -G Ninja "${options[@]}"
+fi
+cmake --build "$folder"

@@ -1,0 +1,246 @@
+// Every writer of the program against every fault of a failing disk: the user is never told that
+// something was stored when it was not, and a failed write leaves the files as they were.
+#include "CardScreen.h"
+#include "Disk.h"
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "Password.h"
+#include "Pictures.h"
+#include "ProgramFolder.h"
+#include "RecordFile.h"
+#include "Search.h"
+#include "ShortString.h"
+#include "TestFixture.h"
+#include "TfrmCambiaPassword.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+const QString kAccess = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+const QString kSaved
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kDuplicateReady
+    = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                     "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kPasswordChanged = QStringLiteral("Modifica della password completata con successo.");
+const QString kPasswordError = QStringLiteral(
+    "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
+    "Si consiglia di reinstallare il software.");
+// What the writers without a screen of their own report.
+const QString kStored = QStringLiteral("stored");
+const QString kFailed = QStringLiteral("failed");
+
+void storeBook(const QString& title)
+{
+    TSchedaLibro b;
+    b.Titolo = title;
+    b.Codice = title.left(3);
+    b.Convalida = ShortString::kYes;
+    b.Autore = QStringLiteral("Autore");
+    b.Annullata = ShortString::kNo;
+    Archive<TSchedaLibro>().append(b);
+}
+
+std::unique_ptr<TfrmLibri> bookScreen()
+{
+    auto screen = std::make_unique<TfrmLibri>();
+    screen->show();
+    QTest::qWaitForWindowExposed(screen.get());
+    return screen;
+}
+
+// One writer of the program: what it is, the files it writes, and what it tells the user.
+struct Writer {
+    const char* name;
+    QStringList files;
+    // Brings the screen to the moment before the write; returns the action that writes.
+    std::function<std::function<void()>(std::shared_ptr<QWidget>&)> prepare;
+    QString success;
+    QString failure;
+};
+
+QList<Writer> writers()
+{
+    QList<Writer> list;
+    list << Writer {"new card", {"Libri.pro"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            storeBook(QStringLiteral("Primo"));
+            auto screen = std::shared_ptr<TfrmLibri>(bookScreen());
+            keep = screen;
+            TestFixture::type(screen->control("Titolo"), QStringLiteral("Secondo"));
+            TestFixture::type(screen->control("Codice"), QStringLiteral("S-2"));
+            TestFixture::type(screen->control("Autore"), QStringLiteral("Autrice"));
+            Modal::setDriver("frmConvalida", [](QDialog& d) { d.findChild<QPushButton*>("btnOK")->click(); });
+            screen->btnCodice->click();
+            return [screen] { screen->cmdSalva->click(); };
+        },
+        kAdded, kAccess};
+    list << Writer {"stored card", {"Libri.pro"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            storeBook(QStringLiteral("Primo"));
+            storeBook(QStringLiteral("Secondo"));
+            auto screen = std::shared_ptr<TfrmLibri>(bookScreen());
+            keep = screen;
+            screen->cmdUltimo->click();
+            auto* title = qobject_cast<QLineEdit*>(screen->control("Titolo"));
+            title->clear();
+            TestFixture::type(title, QStringLiteral("Secondo, riveduto"));
+            return [screen] { screen->cmdSalva->click(); };
+        },
+        kSaved, kAccess};
+    list << Writer {"duplicate", {"Libri.pro"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            storeBook(QStringLiteral("Primo"));
+            auto screen = std::shared_ptr<TfrmLibri>(bookScreen());
+            keep = screen;
+            screen->cmdPrimo->click();
+            return [screen] { screen->cmdDuplica->click(); };
+        },
+        kDuplicateReady, kAccess};
+    list << Writer {"password change", {"unins000.dll"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            Password::writeStored(QStringLiteral("vecchia"));
+            auto window = std::make_shared<TfrmCambiaPassword>();
+            keep = window;
+            window->show();
+            TestFixture::type(window->txtPasswordOld, QStringLiteral("vecchia"));
+            TestFixture::type(window->txtPasswordNew, QStringLiteral("nuova"));
+            TestFixture::type(window->txtConferma, QStringLiteral("nuova"));
+            return [window] { window->cmdOK->click(); };
+        },
+        kPasswordChanged, kPasswordError};
+    list << Writer {"card settings", {"Tesserini.ini"},
+        [](std::shared_ptr<QWidget>&) -> std::function<void()> {
+            IniFile(ProgramFolder::file("Tesserini.ini"))
+                .write(QStringLiteral("Margini Stampa"), QStringLiteral("Sinistro"), QStringLiteral("5"));
+            return [] {
+                const bool ok = IniFile(ProgramFolder::file("Tesserini.ini"))
+                                    .write(QStringLiteral("Dati Ente"), QStringLiteral("Riga1"),
+                                        QStringLiteral("Biblioteca civica"));
+                MessageBox::plain(nullptr, ok ? kStored : kFailed);
+            };
+        },
+        kStored, kFailed};
+    list << Writer {"picture", {"1.jpg"},
+        [](std::shared_ptr<QWidget>&) -> std::function<void()> {
+            const QString path = ProgramFolder::file("1.jpg");
+            QImage old(40, 50, QImage::Format_RGB32);
+            old.fill(Qt::blue);
+            Pictures::saveJpeg(old, path);
+            return [path] {
+                QImage photo(80, 100, QImage::Format_RGB32);
+                photo.fill(Qt::red);
+                MessageBox::plain(nullptr, Pictures::saveJpeg(photo, path) ? kStored : kFailed);
+            };
+        },
+        kStored, kFailed};
+    return list;
+}
+
+} // namespace
+
+class TestWriteFaults : public QObject {
+    Q_OBJECT
+private slots:
+    void everyWriterThroughEveryFault_data()
+    {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("stored");
+        const std::pair<const char*, Disk::Fault> faults[] = {{"write error", Disk::Fault::Error},
+            {"half write", Disk::Fault::Half}, {"full disk", Disk::Fault::Full},
+            {"failed sync", Disk::Fault::Sync}, {"failed close", Disk::Fault::Close},
+            {"read-only", Disk::Fault::ReadOnly}};
+        const QList<Writer> all = writers();
+        for (int w = 0; w < all.size(); ++w) {
+            for (const auto& [name, fault] : faults) {
+                const QByteArray writer(all.at(w).name);
+                // Replacing bytes in place needs no room on the disk; a duplicate writes nothing
+                // and only needs the archive to be writable.
+                const bool stored = (writer == "stored card" && fault == Disk::Fault::Full)
+                    || (writer == "duplicate" && fault != Disk::Fault::ReadOnly);
+                QTest::addRow("%s, %s", writer.constData(), name) << w << int(fault) << stored;
+            }
+        }
+    }
+
+    void everyWriterThroughEveryFault()
+    {
+        QFETCH(int, writer);
+        QFETCH(int, fault);
+        QFETCH(bool, stored);
+        TestFixture fx;
+        const Writer w = writers().at(writer);
+        std::shared_ptr<QWidget> screen;
+        const auto act = w.prepare(screen);
+        QMap<QString, QByteArray> before;
+        for (const QString& name : w.files)
+            before.insert(name, fx.readFile(name));
+        const QStringList folderBefore = QDir(fx.folder()).entryList(QDir::Files);
+        MessageBox::clearShown();
+
+        Disk::inject(Disk::Fault(fault));
+        act();
+        Disk::clearFaults();
+
+        const QStringList shown = TestFixture::messages();
+        QCOMPARE(shown, QStringList({stored ? w.success : w.failure}));
+        if (!stored) {
+            for (const QString& name : w.files)
+                QVERIFY2(fx.readFile(name) == before.value(name), qPrintable(name + " changed"));
+            // No temporary file and no lock is left behind.
+            QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), folderBefore);
+        }
+    }
+
+    void passwordChangeOnAFullDiskKeepsTheOldPassword()
+    {
+        TestFixture fx;
+        QVERIFY(Password::writeStored(QStringLiteral("vendralopiskun")));
+        TfrmCambiaPassword window;
+        window.show();
+        TestFixture::type(window.txtPasswordOld, QStringLiteral("vendralopiskun"));
+        TestFixture::type(window.txtPasswordNew, QStringLiteral("biblioteca"));
+        TestFixture::type(window.txtConferma, QStringLiteral("biblioteca"));
+        Disk::inject(Disk::Fault::Full);
+        window.cmdOK->click();
+        Disk::clearFaults();
+        QCOMPARE(TestFixture::messages(), QStringList({kPasswordError}));
+        QCOMPARE(Password::readStored(), std::optional<QString>(QStringLiteral("VENDRALOPISKUN")));
+    }
+
+    // An archive on a write-protected stick can be browsed and searched; saving is refused.
+    void readOnlyArchiveCanBeBrowsed()
+    {
+        TestFixture fx;
+        storeBook(QStringLiteral("Primo"));
+        storeBook(QStringLiteral("Secondo"));
+        const QByteArray before = fx.readFile("Libri.pro");
+        Disk::inject(Disk::Fault::ReadOnly);
+        auto screen = bookScreen();
+        screen->cmdUltimo->click();
+        QCOMPARE(screen->text("Titolo"), QStringLiteral("Secondo"));
+        screen->cmdIndietro->click();
+        QCOMPARE(screen->text("Titolo"), QStringLiteral("Primo"));
+        QVERIFY(TestFixture::messages().isEmpty());
+        const auto lines = Search::run(booksTable(), Search::Criteria());
+        QVERIFY(lines && lines->size() == 2);
+        screen->cmdSalva->click();
+        Disk::clearFaults();
+        QCOMPARE(TestFixture::messages(), QStringList({kAccess}));
+        QCOMPARE(fx.readFile("Libri.pro"), before);
+    }
+};
+
+QTEST_MAIN(TestWriteFaults)
+#include "tst_writefaults.moc"
