@@ -62,6 +62,21 @@ private slots:
         QVERIFY(!ini.read("Accesso", "Valore").has_value());
         QVERIFY(!ini.write("Accesso", "Valore", "1"));
     }
+
+    // A settings file is small; a huge one is damaged and is neither read whole nor rewritten.
+    void oversizedFileIsAnError()
+    {
+        TestFixture fx;
+        const QByteArray small = "[Accesso]\r\nValore=4EE9\r\n";
+        fx.writeFile("x.ini", small + QByteArray(64 * 1024 - small.size(), ';'));
+        IniFile ini(fx.file("x.ini"));
+        QCOMPARE(ini.read("Accesso", "Valore"), std::optional<QString>("4EE9"));
+        fx.writeFile("x.ini", small + QByteArray(64 * 1024, ';'));
+        const QByteArray big = fx.readFile("x.ini");
+        QVERIFY(!ini.read("Accesso", "Valore").has_value());
+        QVERIFY(!ini.write("Accesso", "Valore", "1"));
+        QCOMPARE(fx.readFile("x.ini"), big);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniFile)
