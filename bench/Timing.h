@@ -5,18 +5,39 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <vector>
 
-// The best of several runs of a piece of work, in milliseconds.
-inline double bestOf(int runs, const std::function<void()>& work)
+// Several runs of one piece of work, in milliseconds.
+struct Timings {
+    std::vector<double> ms;
+
+    double min() const { return *std::min_element(ms.begin(), ms.end()); }
+    double max() const { return *std::max_element(ms.begin(), ms.end()); }
+    double median() const
+    {
+        std::vector<double> sorted = ms;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t n = sorted.size();
+        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    }
+};
+
+inline Timings timeRuns(int runs, const std::function<void()>& work)
 {
-    double best = 1e300;
+    Timings t;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
         work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        t.ms.push_back(timer.nsecsElapsed() / 1e6);
     }
-    return best;
+    return t;
+}
+
+// The best of several runs of a piece of work, in milliseconds.
+inline double bestOf(int runs, const std::function<void()>& work)
+{
+    return timeRuns(runs, work).min();
 }
 
 inline void printCommand(int argc, char* argv[])

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    libsqlite3-dev
 )
 
 missing=()

@@ -1,7 +1,34 @@
 #include "ResultList.h"
 
-#include <QStringListModel>
+#include <QAbstractListModel>
 #include <QStyledItemDelegate>
+
+// The list's lines and their records, shown as they are.
+class LineModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    RecordLines content;
+
+    void reset(RecordLines lines)
+    {
+        beginResetModel();
+        content = std::move(lines);
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : int(content.lines.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= content.lines.size())
+            return QVariant();
+        return content.lines.at(index.row());
+    }
+};
 
 // Every row as wide as the longest line (1400 pixels at least), so that the list scrolls sideways
 // to the end of any line while the rows keep one size.
@@ -19,7 +46,7 @@ public:
 
 ResultList::ResultList(QWidget* parent)
     : QListView(parent)
-    , m_model(new QStringListModel(this))
+    , m_model(new LineModel(this))
     , m_rows(new RowWidth(this))
 {
     QFont font(QStringLiteral("Courier New"), 12);
@@ -41,21 +68,32 @@ ResultList::ResultList(QWidget* parent)
     setPalette(p);
 }
 
-void ResultList::setLines(const QStringList& lines)
+void ResultList::setLines(RecordLines lines)
 {
     qsizetype longest = 0;
-    for (const QString& line : lines)
+    for (const QString& line : lines.lines)
         longest = std::max(longest, line.size());
     m_rows->width = std::max(1400, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(longest) + 12);
-    m_lines = lines;
-    m_model->setStringList(m_lines);
+    // A list of lines without records still answers "no record" for each line.
+    lines.records.resize(size_t(lines.lines.size()), 0);
+    m_model->reset(std::move(lines));
     clearSelection();
     setCurrentIndex(QModelIndex());
 }
 
+void ResultList::setLines(const QStringList& lines)
+{
+    setLines(RecordLines {lines, {}});
+}
+
 void ResultList::clear()
 {
-    setLines(QStringList());
+    setLines(RecordLines());
+}
+
+const QStringList& ResultList::lines() const
+{
+    return m_model->content.lines;
 }
 
 int ResultList::selectedIndex() const
@@ -79,7 +117,13 @@ void ResultList::selectIndex(int index)
 QString ResultList::selectedLine() const
 {
     const int index = selectedIndex();
-    return index < 0 ? QString() : m_lines.at(index);
+    return index < 0 ? QString() : lines().at(index);
+}
+
+qint64 ResultList::selectedRecord() const
+{
+    const int index = selectedIndex();
+    return index < 0 ? 0 : m_model->content.records.at(size_t(index));
 }
 
 void ResultList::mouseDoubleClickEvent(QMouseEvent* event)

@@ -2,26 +2,44 @@
 
 #include <QListView>
 #include <QStringList>
+#include <vector>
 
-class QStringListModel;
+// The lines of a list of records, each beside the number of the record it was built from.
+struct RecordLines {
+    QStringList lines;
+    std::vector<qint64> records;
+
+    void append(QString line, qint64 record)
+    {
+        lines.append(std::move(line));
+        records.push_back(record);
+    }
+};
 
 // The list of fixed-width text lines every list window shows: "Courier New" 12, one selectable
 // line, both scroll bars, long lines scrolled sideways. Filled in one go, so that tens of
-// thousands of lines appear at once; nothing is selected after filling.
+// thousands of lines appear at once; nothing is selected after filling. The lines are held here
+// once, in the list's model.
 class ResultList : public QListView {
     Q_OBJECT
 public:
     explicit ResultList(QWidget* parent = nullptr);
 
+    // Lines that stand for records; a click or a double-click acts on the record of its line.
+    void setLines(RecordLines lines);
+    // Lines of no record (a fixed table, a verdict).
     void setLines(const QStringList& lines);
     void clear();
-    const QStringList& lines() const { return m_lines; }
-    int count() const { return int(m_lines.size()); }
+    const QStringList& lines() const;
+    int count() const { return int(lines().size()); }
 
     // The selected line's index, or -1.
     int selectedIndex() const;
     void selectIndex(int index);
     QString selectedLine() const;
+    // The record the selected line was built from; 0 when no line is selected or it stands for
+    // no record.
+    qint64 selectedRecord() const;
 
 signals:
     // A double-click anywhere on the list; the selected line is the one meant.
@@ -31,7 +49,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QStringListModel* m_model;
-    QStringList m_lines;
+    class LineModel* m_model;
     class RowWidth* m_rows;
 };

@@ -39,18 +39,32 @@ constexpr char16_t kHigh[32] = {
     0x0178,
 };
 
+// The character of every byte, for decoding without a branch per byte.
+struct DecodeTable {
+    char16_t of[256];
+    constexpr DecodeTable()
+        : of()
+    {
+        for (int b = 0; b < 256; ++b)
+            of[b] = (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char16_t(b);
+    }
+};
+constexpr DecodeTable kDecode;
+
 } // namespace
 
 namespace Windows1252 {
 
+void decodeInto(QChar* out, const char* bytes, qsizetype length)
+{
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = QChar(kDecode.of[static_cast<unsigned char>(bytes[i])]);
+}
+
 QString decode(const char* bytes, int length)
 {
     QString text(length, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (int i = 0; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b <= 0x9F) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
-    }
+    decodeInto(text.data(), bytes, length);
     return text;
 }
 

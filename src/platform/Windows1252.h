@@ -7,6 +7,9 @@
 // ways; a character the code page cannot hold is written as '?'.
 namespace Windows1252 {
 
+// Decodes length bytes into out, which has room for them: one character per byte.
+void decodeInto(QChar* out, const char* bytes, qsizetype length);
+
 QString decode(const char* bytes, int length);
 inline QString decode(const QByteArray& bytes)
 {

@@ -66,7 +66,7 @@ int countedCriteria(const Criteria& criteria)
     return counted;
 }
 
-std::optional<QStringList> run(const SearchTable& table, const Criteria& criteria)
+std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteria)
 {
     std::vector<Matcher> matchers;
     for (size_t i = 0; i < criteria.size(); ++i) {
@@ -77,8 +77,8 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     const FieldSpot cancelled = table.type->spot(QStringLiteral("Annullata"));
     const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
-    QStringList lines;
-    const bool ok = table.type->archive().scan([&](qint64, const char* record) {
+    RecordLines lines;
+    const bool ok = table.type->archive().scan([&](qint64 n, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
             return true;
         if (table.availableOnly && !due.trimmedBytes(record).empty())
@@ -87,7 +87,7 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
             if (!m.matches(record))
                 return true;
         }
-        lines.append(table.line(record));
+        lines.append(table.listLine.line(record), n);
         return true;
     });
     if (!ok)
@@ -95,24 +95,18 @@ std::optional<QStringList> run(const SearchTable& table, const Criteria& criteri
     return lines;
 }
 
-std::optional<std::vector<Hit>> handBack(const SearchTable& table, const QString& line, const QString& marker)
+std::optional<QHash<QString, QString>> handBack(const SearchTable& table, qint64 record, const QString& marker)
 {
-    const QString chosen = ShortString::trimmed(line);
-    const QStringList fields = table.handBack.value(marker);
-    std::vector<Hit> hits;
-    const bool ok = table.type->archive().scan([&](qint64 n, const char* record) {
-        if (ShortString::trimmed(table.line(record)) != chosen)
-            return true;
-        Hit hit {n, {}};
-        for (const QString& field : fields)
-            hit.values.insert(field, table.type->spot(field).read(record));
-        if (!fields.isEmpty())
-            hits.push_back(hit);
-        return true;
-    });
-    if (!ok)
+    const auto fields = table.handBack.constFind(marker);
+    if (fields == table.handBack.constEnd())
         return std::nullopt;
-    return hits;
+    const auto bytes = table.type->archive().read(record);
+    if (!bytes)
+        return std::nullopt;
+    QHash<QString, QString> values;
+    for (const QString& field : *fields)
+        values.insert(field, table.type->spot(field).read(bytes->constData()));
+    return values;
 }
 
 } // namespace Search

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ResultList.h"
 #include "SearchTable.h"
 
 #include <QHash>
 #include <QStringList>
 #include <optional>
-#include <vector>
 
 // The search over an archive, apart from any window.
 namespace Search {
@@ -17,18 +17,12 @@ int countedCriteria(const Criteria& criteria);
 
 // The lines of the active (and, for the "disponibili" windows, not lent) records that match every
 // counted criterion, in file order. A criterion matches when its text, as typed, lies inside the
-// field, the letters A-Z compared without regard to case. Nothing when the archive cannot be read.
-std::optional<QStringList> run(const SearchTable& table, const Criteria& criteria);
+// field, the letters A-Z compared without regard to case. Each line keeps the number of its record.
+// Nothing when the archive cannot be read.
+std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteria);
 
-struct Hit {
-    qint64 position;
-    QHash<QString, QString> values;
-};
-
-// Every record, in file order, whose line equals the chosen one (both trimmed), with the values the
-// marker asks for. No hits for a marker the window does not answer; nothing when the archive cannot
-// be read.
-std::optional<std::vector<Hit>> handBack(
-    const SearchTable& table, const QString& line, const QString& marker);
+// The values the marker asks for, read from the one record a chosen line stands for. Nothing for a
+// marker the window does not answer, or when the record cannot be read.
+std::optional<QHash<QString, QString>> handBack(const SearchTable& table, qint64 record, const QString& marker);
 
 } // namespace Search

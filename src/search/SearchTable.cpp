@@ -1,8 +1,7 @@
 #include "SearchTable.h"
 
+#include "ListLines.h"
 #include "Records.h"
-#include "Rules.h"
-#include "ShortString.h"
 
 namespace {
 
@@ -11,35 +10,40 @@ template <class R> FieldSpot spotOf(const char* name)
     return RecordType::of<R>().spot(QLatin1String(name));
 }
 
-using ShortString::pad;
-
-QString bookLineOf(const char* r, const FieldSpot (&s)[6])
+LineBuilder bookLineBuilder()
 {
-    return QStringLiteral("Cod. ") + pad(s[0].read(r), 24) + QStringLiteral("  ") + pad(s[1].read(r), 50)
-        + QStringLiteral("  ") + pad(s[2].read(r), 30) + QStringLiteral("  ") + s[3].read(r)
-        + QLatin1Char(' ') + s[4].read(r) + QLatin1Char(' ') + s[5].read(r);
+    using R = TSchedaLibro;
+    LineBuilder b;
+    b.text("Cod. ")
+        .pad(spotOf<R>("Codice"), 24)
+        .text("  ")
+        .pad(spotOf<R>("Titolo"), 50)
+        .text("  ")
+        .pad(spotOf<R>("Autore"), 30)
+        .text("  ")
+        .trim(spotOf<R>("Citta"))
+        .text(" ")
+        .trim(spotOf<R>("Editore"))
+        .text(" ")
+        .trim(spotOf<R>("Anno"));
+    return b;
 }
 
-QString dvdLineOf(const char* r, const FieldSpot (&s)[5])
+LineBuilder dvdLineBuilder()
 {
-    return QStringLiteral("Cod. ") + pad(s[0].read(r), 24) + QStringLiteral("  ") + pad(s[1].read(r), 46)
-        + QStringLiteral("  Regia: ") + pad(s[2].read(r), 28) + QStringLiteral("  Anno: ")
-        + pad(s[3].read(r), 4) + QStringLiteral("  Prot. ") + s[4].read(r);
-}
-
-const FieldSpot (&bookSpots())[6]
-{
-    static const FieldSpot spots[6]
-        = {spotOf<TSchedaLibro>("Codice"), spotOf<TSchedaLibro>("Titolo"), spotOf<TSchedaLibro>("Autore"),
-            spotOf<TSchedaLibro>("Citta"), spotOf<TSchedaLibro>("Editore"), spotOf<TSchedaLibro>("Anno")};
-    return spots;
-}
-
-const FieldSpot (&dvdSpots())[5]
-{
-    static const FieldSpot spots[5] = {spotOf<TSchedaDVD>("Codice"), spotOf<TSchedaDVD>("Titolo"),
-        spotOf<TSchedaDVD>("Regia"), spotOf<TSchedaDVD>("Anno"), spotOf<TSchedaDVD>("Protagonista")};
-    return spots;
+    using R = TSchedaDVD;
+    LineBuilder b;
+    b.text("Cod. ")
+        .pad(spotOf<R>("Codice"), 24)
+        .text("  ")
+        .pad(spotOf<R>("Titolo"), 46)
+        .text("  Regia: ")
+        .pad(spotOf<R>("Regia"), 28)
+        .text("  Anno: ")
+        .pad(spotOf<R>("Anno"), 4)
+        .text("  Prot. ")
+        .trim(spotOf<R>("Protagonista"));
+    return b;
 }
 
 SearchTable bookTable(bool availableOnly)
@@ -57,7 +61,7 @@ SearchTable bookTable(bool availableOnly)
     const QStringList all = RecordType::of<TSchedaLibro>().names();
     t.handBack = {{QStringLiteral("libri"), all}, {QStringLiteral("consulta_libri"), all}};
     t.type = &RecordType::of<TSchedaLibro>();
-    t.line = bookLine;
+    t.listLine = bookLineBuilder();
     return t;
 }
 
@@ -76,7 +80,7 @@ SearchTable dvdTable(bool availableOnly)
     const QStringList all = RecordType::of<TSchedaDVD>().names();
     t.handBack = {{QStringLiteral("dvd"), all}, {QStringLiteral("consulta_dvd"), all}};
     t.type = &RecordType::of<TSchedaDVD>();
-    t.line = dvdLine;
+    t.listLine = dvdLineBuilder();
     return t;
 }
 
@@ -99,7 +103,7 @@ SearchTable memberTable()
                 QStringLiteral("DataRil"), QStringLiteral("DataScade")}},
         {QStringLiteral("reg_prestiti"), contact}, {QStringLiteral("reg_restituzioni"), contact}};
     t.type = &RecordType::of<TSchedaTesserato>();
-    t.line = [](const char* r) { return Rules::memberListLine(decodeRecord<TSchedaTesserato>(r)); };
+    t.listLine = memberListLine();
     return t;
 }
 
@@ -107,12 +111,12 @@ SearchTable memberTable()
 
 QString bookLine(const char* record)
 {
-    return bookLineOf(record, bookSpots());
+    return booksTable().listLine.line(record);
 }
 
 QString dvdLine(const char* record)
 {
-    return dvdLineOf(record, dvdSpots());
+    return dvdsTable().listLine.line(record);
 }
 
 const SearchTable& booksTable()

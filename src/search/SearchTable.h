@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineBuilder.h"
 #include "RecordType.h"
 
 #include <QByteArray>
@@ -7,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <array>
-#include <functional>
 
 struct SearchCriterion {
     const char* label;
@@ -26,8 +26,8 @@ struct SearchTable {
     // The callers' markers this window answers, and for each the fields it hands back.
     QHash<QString, QStringList> handBack;
 
-    // The list line of a record, from its bytes.
-    std::function<QString(const char* record)> line;
+    // The list line of a record.
+    LineBuilder listLine;
 };
 
 const SearchTable& booksTable();

@@ -219,8 +219,8 @@ void SearchWindow::btnCercaClick()
         MessageBox::plain(this, kAccessError);
         return;
     }
-    lstRecords->setLines(*lines);
-    lblTrovate->setText(kCount.arg(lines->size()));
+    lblTrovate->setText(kCount.arg(lines->lines.size()));
+    lstRecords->setLines(std::move(*lines));
     m_panels->setCurrentWidget(panContainer);
     txtTrova->clear();
     txtTrova->setFocus();
@@ -228,12 +228,10 @@ void SearchWindow::btnCercaClick()
 
 void SearchWindow::lstRecordsDblClick()
 {
-    const QString line = lstRecords->selectedLine();
-    if (!line.isEmpty()) {
-        if (const auto hits = Search::handBack(m_table, line, lblMemory->text())) {
-            for (const Search::Hit& hit : *hits)
-                emit recordChosen(hit.position, hit.values);
-        }
+    const qint64 record = lstRecords->selectedRecord();
+    if (record > 0) {
+        if (const auto values = Search::handBack(m_table, record, lblMemory->text()))
+            emit recordChosen(record, *values);
     }
     accept();
 }

@@ -8,20 +8,6 @@ QString FieldSpot::read(const char* record) const
     return ShortString::load(record + offset, capacity);
 }
 
-std::string_view FieldSpot::trimmedBytes(const char* record) const
-{
-    const char* field = record + offset;
-    int length = std::min(int(static_cast<unsigned char>(field[0])), capacity);
-    const char* text = field + 1;
-    while (length > 0 && static_cast<unsigned char>(text[0]) <= 32) {
-        ++text;
-        --length;
-    }
-    while (length > 0 && static_cast<unsigned char>(text[length - 1]) <= 32)
-        --length;
-    return std::string_view(text, size_t(length));
-}
-
 void FieldSpot::store(char* record, const QString& text) const
 {
     ShortString::store(text, record + offset, capacity);

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <string_view>
 
 // Where a field lies in a record's bytes.
@@ -16,8 +17,19 @@ struct FieldSpot {
 
     // The field's text, converted and trimmed.
     QString read(const char* record) const;
-    // The field's bytes without the blanks and control characters around them.
-    std::string_view trimmedBytes(const char* record) const;
+    // The field's bytes without the blanks and control characters around them. Inline: the
+    // searches call it for every field of every record they read.
+    std::string_view trimmedBytes(const char* record) const
+    {
+        const auto* field = reinterpret_cast<const unsigned char*>(record + offset);
+        const auto* begin = field + 1;
+        const auto* end = begin + std::min(int(field[0]), capacity);
+        while (begin < end && *begin <= 32)
+            ++begin;
+        while (end > begin && end[-1] <= 32)
+            --end;
+        return std::string_view(reinterpret_cast<const char*>(begin), size_t(end - begin));
+    }
     // Stores a text into the field (trimmed, converted, cut to the capacity).
     void store(char* record, const QString& text) const;
 };

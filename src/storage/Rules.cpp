@@ -38,14 +38,6 @@ QString memberPhotoPath(int recordNumber)
     return ProgramFolder::file(QString::number(recordNumber) + QStringLiteral(".jpg"));
 }
 
-QString memberListLine(const TSchedaTesserato& member)
-{
-    using ShortString::pad;
-    return pad(member.Tesserato, 30) + QStringLiteral("  Tessera n. ") + pad(member.NumTessera, 20)
-        + QStringLiteral("  Scad. ") + pad(member.DataScade, 10) + QStringLiteral("  Tel. ")
-        + pad(member.Recapito, 12) + QStringLiteral("  ") + ShortString::trimmed(member.Note);
-}
-
 bool isOpenLoan(const TSchedaPrestito& loan)
 {
     return ShortString::trimmed(loan.DataRes).isEmpty();

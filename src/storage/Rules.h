@@ -41,9 +41,6 @@ bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day);
 // The member photo of record n: program folder + n + ".jpg".
 QString memberPhotoPath(int recordNumber);
 
-// The line that stands for a member in every member list.
-QString memberListLine(const TSchedaTesserato& member);
-
 // A loan is open while its return date is empty.
 bool isOpenLoan(const TSchedaPrestito& loan);
 // Open, and today is after its due date (a loan due today is not yet overdue).

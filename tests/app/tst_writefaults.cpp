@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(screen->text("Titolo"), QStringLiteral("Primo"));
         QVERIFY(TestFixture::messages().isEmpty());
         const auto lines = Search::run(booksTable(), Search::Criteria());
-        QVERIFY(lines && lines->size() == 2);
+        QVERIFY(lines && lines->lines.size() == 2);
         screen->cmdSalva->click();
         Disk::clearFaults();
         QCOMPARE(TestFixture::messages(), QStringList({kAccess}));

@@ -50,6 +50,10 @@ private slots:
                                                           << "\u00C8" << 0;
         QTest::newRow("accented letters in their case") << -1 << ""
                                                         << "\u00E8 x" << 3;
+        QTest::newRow("a key letter found in upper case") << -1 << ""
+                                                          << "x" << 3;
+        QTest::newRow("a false start, then the match") << -1 << ""
+                                                       << "a due" << 2;
     }
 
     void cases()

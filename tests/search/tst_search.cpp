@@ -101,7 +101,7 @@ private slots:
         QFETCH(int, counted);
         const auto lines = Search::run(available ? availableBooksTable() : booksTable(), criteria);
         QVERIFY(lines.has_value());
-        QCOMPARE(codesOf(*lines), codes);
+        QCOMPARE(codesOf(lines->lines), codes);
         QCOMPARE(Search::countedCriteria(criteria), counted);
     }
 
@@ -112,13 +112,11 @@ private slots:
         QCOMPARE(line,
             QStringLiteral("Cod. LONG                      ") + QString(50, 'T') + "  "
                 + QStringLiteral("Autore").leftJustified(30) + "  Milano Adelphi 1980");
-        Archive<TSchedaLibro>().append(b);
-        const auto hits = Search::handBack(booksTable(), line + "  ", "libri");
-        QVERIFY(hits.has_value());
-        QCOMPARE(int(hits->size()), 1);
-        QCOMPARE(hits->front().position, 8);
-        QCOMPARE(hits->front().values.value("Titolo"), QString(60, 'T'));
-        QCOMPARE(hits->front().values.size(), 34);
+        const qint64 n = *Archive<TSchedaLibro>().append(b);
+        const auto values = Search::handBack(booksTable(), n, "libri");
+        QVERIFY(values.has_value());
+        QCOMPARE(values->value("Titolo"), QString(60, 'T'));
+        QCOMPARE(values->size(), 34);
 
         TSchedaDVD d;
         d.Codice = "D1";
@@ -131,19 +129,24 @@ private slots:
                 + "  Regia: Fellini                       Anno: 1960  Prot. Mastroianni");
     }
 
-    void handBackFindsEveryEqualLineEvenCancelledOnes()
+    // Two records that give the same line: each line hands back its own record.
+    void handBackReadsTheRecordOfTheChosenLine()
     {
         Archive<TSchedaLibro> books;
-        books.append(book("B1", "Il giallo di via Roma", "Mario Rossi", "Giallo", ShortString::kYes));
-        const QString line
-            = bookLine(encodeRecord(book("B1", "Il giallo di via Roma", "Mario Rossi", "")).constData());
-        const auto hits = Search::handBack(booksTable(), line, "consulta_libri");
-        QCOMPARE(int(hits->size()), 2);
-        QCOMPARE(hits->at(0).position, 1);
-        QCOMPARE(hits->at(1).position, 8);
-        QCOMPARE(hits->at(1).values.value("Annullata"), ShortString::kYes);
-        QVERIFY(Search::handBack(booksTable(), line, "dvd")->empty());
-        QVERIFY(Search::handBack(booksTable(), line, "")->empty());
+        books.append(book("B1", "Il giallo di via Roma", "Mario Rossi", "Noir"));
+        const auto lines = Search::run(booksTable(), criteria({{1, "B1"}}));
+        QCOMPARE(lines->lines.size(), 2);
+        QCOMPARE(lines->lines.at(0), lines->lines.at(1));
+        QCOMPARE(lines->records, std::vector<qint64>({1, 8}));
+        QCOMPARE(Search::handBack(booksTable(), 1, "libri")->value("Genere"), QStringLiteral("Giallo"));
+        QCOMPARE(Search::handBack(booksTable(), 8, "libri")->value("Genere"), QStringLiteral("Noir"));
+
+        // Cancelled records are never listed, but a line's record is read whatever it holds now.
+        books.append(book("B2", "Annullato", "Rossi", "", ShortString::kYes));
+        QCOMPARE(Search::handBack(booksTable(), 9, "consulta_libri")->value("Annullata"), ShortString::kYes);
+        QVERIFY(!Search::handBack(booksTable(), 8, "dvd"));
+        QVERIFY(!Search::handBack(booksTable(), 8, ""));
+        QVERIFY(!Search::handBack(booksTable(), 10, "libri"));
     }
 
     void memberWindow()
@@ -163,27 +166,28 @@ private slots:
         members.append(m);
 
         const auto lines = Search::run(membersTable(), criteria({{4, "2015"}}));
-        QCOMPARE(lines->size(), 1);
-        QVERIFY(lines->at(0).startsWith("Rossi Mario"));
+        QCOMPARE(lines->lines.size(), 1);
+        QVERIFY(lines->lines.at(0).startsWith("Rossi Mario"));
+        const qint64 rossi = lines->records.at(0);
 
-        const auto card = Search::handBack(membersTable(), lines->at(0), "tessera");
-        QCOMPARE(card->front().values,
+        const auto card = Search::handBack(membersTable(), rossi, "tessera");
+        QCOMPARE(*card,
             (QHash<QString, QString> {{"Tesserato", "Rossi Mario"}, {"Carica", "Classe 3A"},
                 {"NumTessera", "27"}, {"DataRil", "15/06/2014"}, {"DataScade", "15/06/2015"}}));
         for (const char* marker : {"reg_prestiti", "reg_restituzioni"}) {
-            const auto contact = Search::handBack(membersTable(), lines->at(0), marker);
-            QCOMPARE(contact->front().values,
+            const auto contact = Search::handBack(membersTable(), rossi, marker);
+            QCOMPARE(*contact,
                 (QHash<QString, QString> {
                     {"Tesserato", "Rossi Mario"}, {"NumTessera", "27"}, {"Recapito", "333 1234567"}}));
         }
-        QCOMPARE(Search::handBack(membersTable(), lines->at(0), "anagrafica")->front().values.size(), 35);
+        QCOMPARE(Search::handBack(membersTable(), rossi, "anagrafica")->size(), 35);
     }
 
     void unreadableArchive()
     {
         QVERIFY(QDir(fx->folder()).mkdir("DVD.pro"));
         QVERIFY(!Search::run(dvdsTable(), Search::Criteria()).has_value());
-        QVERIFY(!Search::handBack(dvdsTable(), "x", "dvd").has_value());
+        QVERIFY(!Search::handBack(dvdsTable(), 1, "dvd").has_value());
     }
 };
 

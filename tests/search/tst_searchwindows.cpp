@@ -266,6 +266,38 @@ private slots:
         QVERIFY(MessageBox::shown().isEmpty());
     }
 
+    // Two members who give the same line: the double-click loads the one whose line was clicked.
+    void identicalLinesHandBackTheirOwnRecord()
+    {
+        TestFixture fx;
+        Archive<TSchedaTesserato> members;
+        for (const char* address : {"Via Roma 1", "Via Po 2"}) {
+            TSchedaTesserato m;
+            m.Tesserato = "Neri Paolo";
+            m.NumTessera = "40";
+            m.DataScade = "31/12/2015";
+            m.IndirizzoRes = address;
+            m.Annullata = ShortString::kNo;
+            members.append(m);
+        }
+        for (int row : {0, 1}) {
+            TfrmTrovaAnagrafica w;
+            w.lblMemory->setText("anagrafica");
+            QList<std::pair<qint64, QString>> chosen;
+            connect(&w, &SearchWindow::recordChosen, &w, [&](qint64 p, const QHash<QString, QString>& v) {
+                chosen.append({p, v.value("IndirizzoRes")});
+            });
+            w.show();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            w.btnCerca->click();
+            QCOMPARE(w.lstRecords->lines().at(0), w.lstRecords->lines().at(1));
+            doubleClick(w.lstRecords, row);
+            QCOMPARE(chosen.size(), 1);
+            QCOMPARE(chosen.at(0).first, qint64(row + 1));
+            QCOMPARE(chosen.at(0).second, QString(row == 0 ? "Via Roma 1" : "Via Po 2"));
+        }
+    }
+
     void unreadableArchiveKeepsTheCriteria()
     {
         TestFixture fx;

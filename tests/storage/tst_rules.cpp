@@ -87,21 +87,11 @@ private slots:
         QCOMPARE(Rules::isDueForRenewal(member, day), due);
     }
 
-    void memberPhotoAndListLine()
+    void memberPhoto()
     {
         TestFixture fx;
         QCOMPARE(Rules::memberPhotoPath(1), fx.file("1.jpg"));
         QCOMPARE(Rules::memberPhotoPath(10), fx.file("10.jpg"));
-
-        TSchedaTesserato member;
-        member.Tesserato = QStringLiteral(" Rossi Mario ");
-        member.NumTessera = QStringLiteral("A27");
-        member.DataScade = QStringLiteral("15/06/2015");
-        member.Recapito = QStringLiteral("333 1234567 (sera)");
-        member.Note = QStringLiteral("Socio dal 2010 ");
-        QCOMPARE(Rules::memberListLine(member),
-            QStringLiteral("Rossi Mario                     Tessera n. A27                   "
-                           "Scad. 15/06/2015  Tel. 333 1234567   Socio dal 2010"));
     }
 
     void loans_data()

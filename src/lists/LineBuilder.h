@@ -1,0 +1,30 @@
+#pragma once
+
+#include "RecordType.h"
+
+#include <QString>
+#include <string_view>
+#include <vector>
+
+// The one way every list of the program writes a record's line: fixed-width columns and literal
+// separators, taken straight from the record's bytes into one string of the exact size, decoded
+// from Windows-1252 on the way. pad(x, N) is x trimmed, cut to N characters and filled with blanks
+// to N; trim(x) is x trimmed.
+class LineBuilder {
+public:
+
+    // A literal separator or label, in plain ASCII.
+    LineBuilder& text(const char* literal);
+    LineBuilder& pad(const FieldSpot& field, int width);
+    LineBuilder& trim(const FieldSpot& field);
+
+    QString line(const char* record) const;
+
+private:
+    struct Part {
+        std::string_view literal;
+        FieldSpot field;
+        int width = -1; // -1: the whole trimmed field
+    };
+    std::vector<Part> m_parts;
+};

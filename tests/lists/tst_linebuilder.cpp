@@ -1,0 +1,73 @@
+#include "LineBuilder.h"
+#include "ListLines.h"
+#include "ShortString.h"
+
+#include <QtTest>
+
+namespace {
+
+// The column rule written plainly, on decoded texts: what every line must equal.
+QString plainMemberLine(const TSchedaTesserato& m)
+{
+    using ShortString::pad;
+    return pad(m.Tesserato, 30) + QStringLiteral("  Tessera n. ") + pad(m.NumTessera, 20)
+        + QStringLiteral("  Scad. ") + pad(m.DataScade, 10) + QStringLiteral("  Tel. ") + pad(m.Recapito, 12)
+        + QStringLiteral("  ") + ShortString::trimmed(m.Note);
+}
+
+} // namespace
+
+class TestLineBuilder : public QObject {
+    Q_OBJECT
+private slots:
+    void memberLine()
+    {
+        TSchedaTesserato member;
+        member.Tesserato = QStringLiteral(" Rossi Mario ");
+        member.NumTessera = QStringLiteral("A27");
+        member.DataScade = QStringLiteral("15/06/2015");
+        member.Recapito = QStringLiteral("333 1234567 (sera)");
+        member.Note = QStringLiteral("Socio dal 2010 ");
+        QCOMPARE(memberListLine().line(encodeRecord(member).constData()),
+            QStringLiteral("Rossi Mario                     Tessera n. A27                   "
+                           "Scad. 15/06/2015  Tel. 333 1234567   Socio dal 2010"));
+    }
+
+    void sameTextAsTheColumnRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("empty fields") << QString() << QString();
+        QTest::newRow("exactly the width") << QString(30, 'N') << "x";
+        QTest::newRow("longer than the width") << QString(45, 'L') + "fine" << QString(200, 'n');
+        QTest::newRow("code page characters") << QStringLiteral("Citt\u00E0 \u20AC \u2019 \u0160") << "\u00E8";
+        QTest::newRow("inner blanks kept, outer ones dropped") << "\t Anna  Maria \n" << "  a  b  ";
+        QTest::newRow("a cut ending in a blank") << QString(29, 'x') + " y" << QString();
+    }
+
+    void sameTextAsTheColumnRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, note);
+        TSchedaTesserato m;
+        m.Tesserato = name;
+        m.Note = note;
+        m.NumTessera = QStringLiteral("12");
+        const QByteArray bytes = encodeRecord(m);
+        QCOMPARE(memberListLine().line(bytes.constData()), plainMemberLine(decodeRecord<TSchedaTesserato>(bytes)));
+    }
+
+    // A length byte above the capacity (a damaged file) reads as the capacity, as the decoder does.
+    void damagedLengthReadsAsTheCapacity()
+    {
+        TSchedaTesserato m;
+        m.Note = QStringLiteral("nota");
+        QByteArray bytes = encodeRecord(m);
+        const FieldSpot note = RecordType::of<TSchedaTesserato>().spot("Note");
+        bytes[note.offset] = char(0xFF);
+        QCOMPARE(memberListLine().line(bytes.constData()), plainMemberLine(decodeRecord<TSchedaTesserato>(bytes)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLineBuilder)
+#include "tst_linebuilder.moc"
