@@ -1,6 +1,7 @@
 #include "CodeValidation.h"
 
 #include "EnterKey.h"
+#include "LineBuilder.h"
 #include "MessageBox.h"
 #include "RecordCard.h"
 #include "RecordType.h"
@@ -121,12 +122,12 @@ void CodeValidation::check(const QString& code)
     const FieldSpot codice = type.spot(QStringLiteral("Codice"));
     const FieldSpot titolo = type.spot(QStringLiteral("Titolo"));
     const QString key = ShortString::upperAToZ(ShortString::trimmed(code));
+    LineBuilder conflict;
+    conflict.text("Cod. ").pad(codice, 24).text("  ").pad(titolo, 50);
     QStringList lines;
     const bool read = type.archive().scan([&](qint64, const char* record) {
-        const QString stored = codice.read(record);
-        if (ShortString::upperAToZ(stored) == key)
-            lines << QStringLiteral("Cod. ") + ShortString::pad(stored, 24) + QStringLiteral("  ")
-                    + ShortString::pad(titolo.read(record), 50);
+        if (ShortString::upperAToZ(codice.read(record)) == key)
+            lines << conflict.line(record);
         return true;
     });
     lines.sort(Qt::CaseInsensitive);
