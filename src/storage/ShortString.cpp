@@ -46,11 +46,6 @@ QString lowerAToZ(const QString& text)
     return shiftCase(text, u'A', u'a');
 }
 
-QString pad(const QString& text, int width)
-{
-    return (trimmed(text) + QString(width, QLatin1Char(' '))).left(width);
-}
-
 void store(const QString& text, char* field, int capacity)
 {
     const QByteArray bytes = Windows1252::encode(trimmed(text));

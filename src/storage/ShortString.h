@@ -21,9 +21,6 @@ QString load(const char* field, int capacity);
 QString upperAToZ(const QString& text);
 QString lowerAToZ(const QString& text);
 
-// A column of exactly width characters: the trimmed text followed by blanks, cut to width.
-QString pad(const QString& text, int width);
-
 // The "Sì" and "No" of the two-state flags.
 extern const QString kYes;
 extern const QString kNo;

@@ -6,10 +6,15 @@
 
 namespace {
 
-// The column rule written plainly, on decoded texts: what every line must equal.
+// The column rule written plainly, on decoded texts: trimmed, followed by blanks, cut to width.
+QString pad(const QString& text, int width)
+{
+    return (ShortString::trimmed(text) + QString(width, ' ')).left(width);
+}
+
+// What every member line must equal.
 QString plainMemberLine(const TSchedaTesserato& m)
 {
-    using ShortString::pad;
     return pad(m.Tesserato, 30) + QStringLiteral("  Tessera n. ") + pad(m.NumTessera, 20)
         + QStringLiteral("  Scad. ") + pad(m.DataScade, 10) + QStringLiteral("  Tel. ") + pad(m.Recapito, 12)
         + QStringLiteral("  ") + ShortString::trimmed(m.Note);
@@ -31,6 +36,28 @@ private slots:
         QCOMPARE(memberListLine().line(encodeRecord(member).constData()),
             QStringLiteral("Rossi Mario                     Tessera n. A27                   "
                            "Scad. 15/06/2015  Tel. 333 1234567   Socio dal 2010"));
+    }
+
+    void padColumns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("padded");
+        QTest::newRow("blanks around") << QStringLiteral("  Rossi  ") << 8 << QStringLiteral("Rossi   ");
+        QTest::newRow("longer") << QString(30, QLatin1Char('x')) << 24 << QString(24, QLatin1Char('x'));
+        QTest::newRow("empty") << QString() << 5 << QStringLiteral("     ");
+    }
+
+    void padColumns()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, padded);
+        TSchedaPrestito loan;
+        loan.Titolo = text;
+        LineBuilder b;
+        b.text("[").pad(RecordType::of<TSchedaPrestito>().spot("Titolo"), width).text("]");
+        QCOMPARE(b.line(encodeRecord(loan).constData()), "[" + padded + "]");
     }
 
     void sameTextAsTheColumnRule_data()
@@ -55,6 +82,18 @@ private slots:
         m.NumTessera = QStringLiteral("12");
         const QByteArray bytes = encodeRecord(m);
         QCOMPARE(memberListLine().line(bytes.constData()), plainMemberLine(decodeRecord<TSchedaTesserato>(bytes)));
+    }
+
+    // Blanks and control characters stored around a text (another program wrote the file) are
+    // not part of any column.
+    void storedBlanksAreTrimmed()
+    {
+        QByteArray bytes = encodeRecord(TSchedaTesserato());
+        const FieldSpot name = RecordType::of<TSchedaTesserato>().spot("Tesserato");
+        const QByteArray raw = " \t Rossi\x0d ";
+        bytes[name.offset] = char(raw.size());
+        bytes.replace(name.offset + 1, raw.size(), raw);
+        QVERIFY(memberListLine().line(bytes.constData()).startsWith(pad("Rossi", 30) + "  Tessera n. "));
     }
 
     // A length byte above the capacity (a damaged file) reads as the capacity, as the decoder does.

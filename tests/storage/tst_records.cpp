@@ -258,24 +258,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(ShortString::load(bytes.constData(), capacity), text);
     }
-
-    void pad_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("padded");
-        QTest::newRow("blanks around") << QStringLiteral("  Rossi  ") << 8 << QStringLiteral("Rossi   ");
-        QTest::newRow("longer") << QString(30, QLatin1Char('x')) << 24 << QString(24, QLatin1Char('x'));
-        QTest::newRow("empty") << QString() << 5 << QStringLiteral("     ");
-    }
-
-    void pad()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, width);
-        QFETCH(QString, padded);
-        QCOMPARE(ShortString::pad(text, width), padded);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRecords)
