@@ -1,6 +1,6 @@
 #include "Screens.h"
 
-#include "CardScreen.h"
+#include "CatalogueScreen.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"

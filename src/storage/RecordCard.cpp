@@ -95,6 +95,7 @@ void RecordCard::save()
     if (p > 0) {
         if (!m_file.write(p, record))
             return accessError();
+        m_view.recordStored(p);
         MessageBox::information(m_view.cardWindow(), kChangesSaved);
         return;
     }
@@ -102,6 +103,7 @@ void RecordCard::save()
     if (!n)
         return accessError();
     m_view.setPosition(QString::number(*n));
+    m_view.recordStored(*n);
     MessageBox::information(m_view.cardWindow(), kCardAdded);
 }
 
@@ -125,6 +127,7 @@ void RecordCard::show(qint64 n)
         return accessError();
     m_view.showRecord(*record);
     m_view.setPosition(QString::number(n));
+    m_view.recordLoaded(n);
 }
 
 void RecordCard::accessError()

@@ -29,10 +29,14 @@ public:
     virtual bool checkCard() = 0;
     // Empties the card for a new record and puts the focus in the first field.
     virtual void clearCard() = 0;
-    // Keeps the descriptive fields and empties the code, the loan, the validation, the cancelled
-    // flag and the attachments, ready to be stored as a new record.
-    virtual void clearForDuplicate() = 0;
-    virtual void focusCode() = 0;
+    // Record n is on the card now, loaded by browsing or by a search (its photo follows it).
+    virtual void recordLoaded(qint64 n) { Q_UNUSED(n) }
+    // The card has just been stored as record n, before the user is told (its photo follows it).
+    virtual void recordStored(qint64 n) { Q_UNUSED(n) }
+    // Screens that duplicate: keeps the descriptive fields and empties the code, the loan, the
+    // validation, the cancelled flag and the attachments, ready to be stored as a new record.
+    virtual void clearForDuplicate() {}
+    virtual void focusCode() {}
 };
 
 // The card buttons' protocol over one record file.

@@ -1,6 +1,6 @@
 // Every writer of the program against every fault of a failing disk: the user is never told that
 // something was stored when it was not, and a failed write leaves the files as they were.
-#include "CardScreen.h"
+#include "CatalogueScreen.h"
 #include "Disk.h"
 #include "IniFile.h"
 #include "MessageBox.h"

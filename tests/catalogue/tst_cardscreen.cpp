@@ -1,4 +1,4 @@
-#include "CardScreen.h"
+#include "CatalogueScreen.h"
 #include "CodeValidation.h"
 #include "HelpTopic.h"
 #include "MessageBox.h"
@@ -21,9 +21,9 @@
 
 namespace {
 
-std::unique_ptr<CardScreen> openScreen(bool books)
+std::unique_ptr<CatalogueScreen> openScreen(bool books)
 {
-    std::unique_ptr<CardScreen> screen;
+    std::unique_ptr<CatalogueScreen> screen;
     if (books)
         screen = std::make_unique<TfrmLibri>();
     else
@@ -34,12 +34,12 @@ std::unique_ptr<CardScreen> openScreen(bool books)
     return screen;
 }
 
-QLineEdit* edit(CardScreen& screen, const QString& field)
+QLineEdit* edit(CatalogueScreen& screen, const QString& field)
 {
     return qobject_cast<QLineEdit*>(screen.control(field));
 }
 
-void typeInto(CardScreen& screen, const QString& field, const QString& text)
+void typeInto(CatalogueScreen& screen, const QString& field, const QString& text)
 {
     TestFixture::type(screen.control(field), text);
 }

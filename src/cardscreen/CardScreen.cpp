@@ -1,6 +1,5 @@
 #include "CardScreen.h"
 
-#include "CodeValidation.h"
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -8,7 +7,6 @@
 #include "SearchWindow.h"
 #include "ShortString.h"
 #include "StatusLine.h"
-#include "TMisc.h"
 #include "TfrmGuida.h"
 
 #include <QCheckBox>
@@ -18,24 +16,20 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
-const QString kToValidate = QStringLiteral("CODICE DA CONVALIDARE:  ");
-const QString kWebSearch = QStringLiteral("https://www.google.com/search?q=");
-const QString kWebFailed = QStringLiteral(
-    "Attenzione: il sistema non permette di collegarsi al motore di ricerca di Google.\n\r\n\r"
-    "Accertarsi che la propria connessione a Internet funzioni correttamente.");
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
-const char* const kAttachments[] = {"File01", "File02", "File03", "Desc01", "Desc02", "Desc03"};
+// The panel every card screen is laid out in; a smaller screen scrolls it.
+const QSize kPanel(1016, 713);
 
 QFont fieldFont()
 {
@@ -53,21 +47,31 @@ QFrame* whiteBox(QWidget* parent)
     return box;
 }
 
+// The field's capacity in the record layout: the most any of its controls may hold.
+int capacityOf(const RecordType& type, const char* field)
+{
+    return type.spot(QLatin1String(field)).capacity;
+}
+
 } // namespace
 
-CardScreen::CardScreen(const CardTable& table, QWidget* parent)
+CardScreen::CardScreen(const CardForm& form, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_table(table)
-    , m_card(*this, table.type->archive())
+    , m_form(form)
+    , m_card(*this, form.type->archive())
 {
-    setObjectName(table.objectName);
-    setWindowTitle(table.caption);
-    setMinimumSize(1040, 740);
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+}
 
-    auto* panel = new QWidget(this);
+void CardScreen::build()
+{
+    setObjectName(m_form.objectName);
+    setWindowTitle(m_form.caption);
+    setMinimumSize(640, 480);
+    resize(kPanel + QSize(24, 24));
+
+    auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("panContainer"));
-    panel->setFixedSize(1016, 713);
+    panel->setFixedSize(kPanel);
 
     panInfo = new QLabel(kReady, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
@@ -76,9 +80,6 @@ CardScreen::CardScreen(const CardTable& table, QWidget* parent)
     panInfo->setFixedHeight(30);
     m_status = new StatusLine(panInfo);
 
-    txtConvalida = new QLabel(ShortString::kNo, panel);
-    txtConvalida->setObjectName(QStringLiteral("txtConvalida"));
-    txtConvalida->hide();
     lblFile01 = new QLabel(panel);
     lblFile02 = new QLabel(panel);
     lblFile03 = new QLabel(panel);
@@ -98,40 +99,46 @@ CardScreen::CardScreen(const CardTable& table, QWidget* parent)
     layout->addWidget(buildFields(), 1);
     layout->addWidget(panInfo);
 
-    auto* outer = new QGridLayout(this);
-    outer->addWidget(panel, 0, 0, Qt::AlignCenter);
+    // The panel keeps its size; on a screen smaller than the panel, scroll bars appear.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidget(panel);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#qt_scrollarea_viewport "
+                                         "{ background: transparent; }"));
+    scroll->viewport()->setAutoFillBackground(false);
+    panel->setAutoFillBackground(false);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
-    for (auto it = m_table.statusTexts.begin(); it != m_table.statusTexts.end(); ++it) {
+    for (auto it = m_form.statusTexts.begin(); it != m_form.statusTexts.end(); ++it) {
         if (auto* control = findChild<QWidget*>(it.key()))
             m_status->describe(control, it.value());
     }
+    // Every other part of the screen (panels, captions, pictures, fields) empties the line.
     m_status->clearOver(this);
-    m_status->clearOver(panel);
-    // Fields keep their mouse moves to themselves, so each without a text of its own empties the line.
-    for (QWidget* control : std::as_const(m_controls)) {
-        if (m_table.statusTexts.contains(control->objectName()))
-            continue;
-        m_status->clearOver(control);
-        if (auto* combo = qobject_cast<QComboBox*>(control))
-            m_status->clearOver(combo->lineEdit());
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (!m_form.statusTexts.contains(widget->objectName()) && widget != panInfo)
+            m_status->clearOver(widget);
     }
     // The highlights stand in the fields' parents, which the layouts have given them by now.
     for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
         FieldHighlight::attach(it.value(), it.key());
 
-    connect(cmdNuovo, &QToolButton::clicked, this, [this] { m_card.newCard(); });
-    connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
+    connect(cmdNuovo, &QToolButton::clicked, this, [this] {
+        m_card.newCard();
+        focusField(m_chain.first());
+    });
     connect(cmdSalva, &QToolButton::clicked, this, [this] { m_card.save(); });
     connect(cmdPrimo, &QToolButton::clicked, this, [this] { m_card.first(); });
     connect(cmdIndietro, &QToolButton::clicked, this, [this] { m_card.previous(); });
     connect(cmdAvanti, &QToolButton::clicked, this, [this] { m_card.next(); });
     connect(cmdUltimo, &QToolButton::clicked, this, [this] { m_card.last(); });
-    connect(cmdTrova, &QToolButton::clicked, this, [this] { openSearch(*m_table.findTable); });
-    connect(cmdDisponibili, &QToolButton::clicked, this, [this] { openSearch(*m_table.availableTable); });
-    connect(cmdGuida, &QToolButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_table.helpTopic); });
+    connect(cmdTrova, &QToolButton::clicked, this, [this] { openSearch(*m_form.findTable); });
+    connect(cmdGuida, &QToolButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_form.helpTopic); });
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
-    connect(btnCodice, &QPushButton::clicked, this, &CardScreen::btnCodiceClick);
-    connect(btnGoogle, &QPushButton::clicked, this, &CardScreen::btnGoogleClick);
 }
 
 QWidget* CardScreen::buildButtonBar()
@@ -141,78 +148,58 @@ QWidget* CardScreen::buildButtonBar()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(10);
 
-    auto tool = [this](QWidget* group, const char* name, const QString& text, Artwork::Symbol symbol) {
-        auto* b = new QToolButton(group);
-        b->setObjectName(QLatin1String(name));
-        b->setText(text);
-        b->setIcon(QIcon(Artwork::glyph(symbol, 64, kInk)));
-        b->setIconSize(QSize(30, 30));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setMinimumWidth(std::max(62, b->fontMetrics().horizontalAdvance(text) + 14));
-        b->setFocusPolicy(Qt::NoFocus);
-        return b;
+    const auto tool = [this](QWidget* group, const BarButton& b) {
+        auto* button = new QToolButton(group);
+        button->setObjectName(QLatin1String(b.name));
+        button->setText(b.text);
+        button->setIcon(QIcon(Artwork::glyph(b.symbol, 64, kInk)));
+        button->setIconSize(QSize(30, 30));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setAutoRaise(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setMinimumWidth(std::max(58, button->fontMetrics().horizontalAdvance(b.text) + 14));
+        button->setFocusPolicy(Qt::NoFocus);
+        m_barButtons.insert(button->objectName(), button);
+        return button;
     };
-    auto group = [&](std::initializer_list<QWidget*> parts, QFrame* box) {
+    for (size_t g = 0; g < m_form.buttonBar.size(); ++g) {
+        if (g + 1 == m_form.buttonBar.size())
+            row->addStretch();
+        QFrame* box = whiteBox(bar);
         auto* inner = new QHBoxLayout(box);
         inner->setContentsMargins(6, 2, 6, 2);
         inner->setSpacing(2);
-        for (QWidget* part : parts)
-            inner->addWidget(part);
-        m_status->clearOver(box);
+        for (const BarButton& b : m_form.buttonBar[g]) {
+            if (QLatin1String(b.name) != QLatin1String("lblPosizione")) {
+                inner->addWidget(tool(box, b));
+                continue;
+            }
+            lblPosizione = new QLabel(box);
+            lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+            lblPosizione->setAlignment(Qt::AlignCenter);
+            lblPosizione->setMinimumWidth(70);
+            QFont position(QStringLiteral("Verdana"), 12);
+            position.setBold(true);
+            lblPosizione->setFont(position);
+            inner->addWidget(lblPosizione);
+        }
         row->addWidget(box);
-    };
-    using S = Artwork::Symbol;
-    QFrame* g1 = whiteBox(bar);
-    cmdNuovo = tool(g1, "cmdNuovo", QStringLiteral("Nuovo"), S::New);
-    cmdDuplica = tool(g1, "cmdDuplica", QStringLiteral("Duplica"), S::Duplicate);
-    cmdSalva = tool(g1, "cmdSalva", QStringLiteral("Salva"), S::Save);
-    cmdTrova = tool(g1, "cmdTrova", QStringLiteral("Trova"), S::Catalogue);
-    group({cmdNuovo, cmdDuplica, cmdSalva, cmdTrova}, g1);
-    QFrame* g2 = whiteBox(bar);
-    cmdFile = tool(g2, "cmdFile", QStringLiteral("Allega"), S::Attach);
-    group({cmdFile}, g2);
-    QFrame* g3 = whiteBox(bar);
-    cmdStampa = tool(g3, "cmdStampa", QStringLiteral("Stampa"), S::Print);
-    group({cmdStampa}, g3);
-    QFrame* g4 = whiteBox(bar);
-    cmdPrimo = tool(g4, "cmdPrimo", QStringLiteral("Primo"), S::First);
-    cmdIndietro = tool(g4, "cmdIndietro", QStringLiteral("Indietro"), S::Previous);
-    lblPosizione = new QLabel(g4);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setMinimumWidth(70);
-    QFont position(QStringLiteral("Verdana"), 12);
-    position.setBold(true);
-    lblPosizione->setFont(position);
-    cmdAvanti = tool(g4, "cmdAvanti", QStringLiteral("Avanti"), S::Next);
-    cmdUltimo = tool(g4, "cmdUltimo", QStringLiteral("Ultimo"), S::Last);
-    group({cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo}, g4);
-    QFrame* g5 = whiteBox(bar);
-    cmdEsporta = tool(g5, "cmdEsporta", QStringLiteral("Esporta"), S::Export);
-    cmdDisponibili = tool(g5, "cmdDisponibili", QStringLiteral("Disponibili"), S::Available);
-    group({cmdEsporta, cmdDisponibili}, g5);
-    row->addStretch();
-    QFrame* g6 = whiteBox(bar);
-    cmdGuida = tool(g6, "cmdGuida", QStringLiteral("Guida"), S::Help);
-    cmdEsci = tool(g6, "cmdEsci", QStringLiteral("Esci"), S::Exit);
-    group({cmdGuida, cmdEsci}, g6);
-
-    // Attachments, sheet printing and export come with their own windows.
-    cmdFile->setEnabled(false);
-    cmdStampa->setEnabled(false);
-    cmdEsporta->setEnabled(false);
+    }
+    cmdNuovo = barButton(QStringLiteral("cmdNuovo"));
+    cmdSalva = barButton(QStringLiteral("cmdSalva"));
+    cmdTrova = barButton(QStringLiteral("cmdTrova"));
+    cmdPrimo = barButton(QStringLiteral("cmdPrimo"));
+    cmdIndietro = barButton(QStringLiteral("cmdIndietro"));
+    cmdAvanti = barButton(QStringLiteral("cmdAvanti"));
+    cmdUltimo = barButton(QStringLiteral("cmdUltimo"));
+    cmdGuida = barButton(QStringLiteral("cmdGuida"));
+    cmdEsci = barButton(QStringLiteral("cmdEsci"));
     return bar;
 }
 
 QWidget* CardScreen::buildFields()
 {
-    auto* area = new QWidget;
-    auto* sections = new QVBoxLayout(area);
-    sections->setContentsMargins(0, 0, 0, 0);
-    sections->setSpacing(8);
-
+    QList<QFrame*> sections;
     QGridLayout* grid = nullptr;
     QHBoxLayout* cell = nullptr;
     // A cell of narrow fields keeps them together on its left.
@@ -223,31 +210,28 @@ QWidget* CardScreen::buildFields()
     };
     int row = -1;
     int section = -1;
-    for (const CardField& field : m_table.fields) {
+    for (const CardField& field : m_form.fields) {
         if (field.section != section) {
             section = field.section;
-            QFrame* box = whiteBox(area);
+            QFrame* box = whiteBox(nullptr);
             auto* inner = new QHBoxLayout(box);
-            inner->setContentsMargins(8, 8, 12, 8);
+            inner->setContentsMargins(8, 6, 12, 6);
             inner->setSpacing(12);
             auto* picture = new QLabel(box);
             picture->setObjectName(QStringLiteral("imgSezione%1").arg(section + 1));
-            picture->setPixmap(Artwork::icon(m_table.sectionPictures.at(size_t(section)), 44));
+            picture->setPixmap(Artwork::icon(m_form.sectionPictures.at(size_t(section)), 44));
             picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             picture->setFixedWidth(52);
             inner->addWidget(picture);
             grid = new QGridLayout;
             // The same columns in every section, so that labels and fields line up down the card.
             grid->setHorizontalSpacing(8);
-            grid->setVerticalSpacing(9);
-            grid->setColumnMinimumWidth(0, 128);
-            grid->setColumnMinimumWidth(1, 330);
-            grid->setColumnMinimumWidth(2, 118);
-            grid->setColumnMinimumWidth(3, 330);
+            grid->setVerticalSpacing(7);
+            for (int c = 0; c < 4; ++c)
+                grid->setColumnMinimumWidth(c, m_form.columns[size_t(c)]);
             inner->addLayout(grid, 1);
-            sections->addWidget(box);
-            m_status->clearOver(box);
-            m_status->clearOver(picture);
+            sections << box;
+            row = -1;
         }
         auto* label = new QLabel(QString::fromUtf8(field.label));
         QFont labelFont = label->font();
@@ -276,61 +260,65 @@ QWidget* CardScreen::buildFields()
                 grid->addLayout(cell, row, column + 1);
         }
         if (field.button) {
-            auto* button = new QPushButton(control->parentWidget());
+            auto* button = new QPushButton;
             button->setObjectName(QLatin1String(field.button));
-            const QString name = QLatin1String(field.button);
-            const Artwork::Symbol symbol = name == QLatin1String("btnCodice") ? Artwork::Symbol::Check
-                : name == QLatin1String("btnDewey")                           ? Artwork::Symbol::Catalogue
-                                                                              : Artwork::Symbol::Web;
-            button->setIcon(QIcon(Artwork::glyph(symbol, 48, kInk)));
+            button->setIcon(QIcon(Artwork::glyph(field.buttonSymbol, 48, kInk)));
             button->setIconSize(QSize(20, 20));
             button->setFixedSize(34, 30);
             button->setCursor(Qt::PointingHandCursor);
             button->setFocusPolicy(Qt::NoFocus);
             cell->addWidget(button);
-            if (name == QLatin1String("btnCodice"))
-                btnCodice = button;
-            else if (name == QLatin1String("btnDewey"))
-                btnDewey = button;
-            else
-                btnGoogle = button;
+            m_fieldButtons.insert(button->objectName(), button);
         }
     }
-    sections->addStretch(1);
-    // The cancelled box closes the last row, beside the due date.
-    chkAnnullata = new QCheckBox(QStringLiteral("Annullata"));
+    // The cancelled box closes the last row.
+    chkAnnullata = new QCheckBox(m_form.cancelledText);
     chkAnnullata->setObjectName(QStringLiteral("chkAnnullata"));
     chkAnnullata->setFont(fieldFont());
+    chkAnnullata->setCursor(Qt::PointingHandCursor);
     auto* cancelledIcon = new QLabel;
+    cancelledIcon->setObjectName(QStringLiteral("imgAnnullata"));
     cancelledIcon->setPixmap(Artwork::glyph(Artwork::Symbol::Cancelled, 22, kCrimson));
     cell->addSpacing(12);
     cell->addWidget(cancelledIcon);
     cell->addWidget(chkAnnullata);
     closeCell();
+    return arrangeSections(sections);
+}
 
-    if (btnDewey)
-        btnDewey->setEnabled(false); // the Dewey table comes with its own window
+QWidget* CardScreen::arrangeSections(const QList<QFrame*>& sections)
+{
+    auto* area = new QWidget;
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    for (QFrame* box : sections)
+        column->addWidget(box);
+    column->addStretch(1);
     return area;
 }
 
 QWidget* CardScreen::makeControl(const CardField& field)
 {
     const QString name = QLatin1String(field.field);
+    const int capacity = capacityOf(*m_form.type, field.field);
     QWidget* control = nullptr;
+    QLineEdit* edit = nullptr;
     if (field.kind == CardField::Kind::Combo) {
         auto* combo = new QComboBox;
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        // The list is a typing aid: the text typed is the text stored, never completed.
+        combo->setCompleter(nullptr);
         combo->addItems(field.items());
         combo->setMaxVisibleItems(20);
-        combo->lineEdit()->setMaxLength(field.maxLength);
         combo->setCurrentIndex(-1);
+        edit = combo->lineEdit();
+        edit->setMaxLength(capacity);
         control = combo;
     } else {
-        auto* edit = new QLineEdit;
-        edit->setMaxLength(field.typedLimit ? field.typedLimit : field.maxLength);
-        if (field.typedLimit)
-            m_typedLimits.insert(name, field.typedLimit);
+        edit = new QLineEdit;
+        edit->setMaxLength(field.typedLimit ? field.typedLimit : capacity);
         if (field.kind == CardField::Kind::ReadOnly) {
             edit->setReadOnly(true);
             QPalette p = edit->palette();
@@ -339,15 +327,45 @@ QWidget* CardScreen::makeControl(const CardField& field)
         }
         control = edit;
     }
+    applyTyping(field, edit);
     control->setObjectName(QStringLiteral("txt") + name);
     control->setFont(fieldFont());
-    control->setMinimumHeight(28);
-    if (field.narrow)
-        control->setFixedWidth(field.maxLength <= 4 ? 64 : 96);
+    control->setMinimumHeight(27);
+    if (field.narrow) {
+        const int chars = field.typedLimit ? field.typedLimit : capacity;
+        control->setFixedWidth(chars <= 2 ? 56 : chars <= 4 ? 64 : chars <= 5 ? 74 : 96);
+    }
     control->installEventFilter(this);
     m_controls.insert(name, control);
+    m_fields.insert(name, &field);
     m_chain << name;
     return control;
+}
+
+void CardScreen::applyTyping(const CardField& field, QLineEdit* edit)
+{
+    switch (field.typing) {
+    case CardField::Typing::Digits:
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        break;
+    case CardField::Typing::Upper:
+    case CardField::Typing::Trimmed: {
+        const bool upper = field.typing == CardField::Typing::Upper;
+        connect(edit, &QLineEdit::textEdited, edit, [edit, upper](const QString& typed) {
+            const QString trimmed = ShortString::trimmed(typed);
+            const QString wanted = upper ? ShortString::upperAToZ(trimmed) : trimmed;
+            if (wanted == typed)
+                return;
+            const int cursor = edit->cursorPosition();
+            edit->setText(wanted);
+            edit->setCursorPosition(std::min(cursor, int(wanted.size())));
+        });
+        break;
+    }
+    case CardField::Typing::UpperOnRelease:
+    case CardField::Typing::Free:
+        break;
+    }
 }
 
 QHash<QString, QLabel*> CardScreen::hiddenLabels() const
@@ -372,7 +390,7 @@ void CardScreen::setText(const QString& field, const QString& text)
     QWidget* control = m_controls.value(field);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         // A stored text longer than may be typed is shown whole, and can be shortened but not lengthened.
-        if (const int limit = m_typedLimits.value(field))
+        if (const int limit = m_fields.value(field)->typedLimit)
             edit->setMaxLength(std::max(limit, int(text.size())));
         edit->setText(text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
@@ -392,7 +410,7 @@ void CardScreen::setPosition(const QString& position)
 
 void CardScreen::showRecord(const QByteArray& record)
 {
-    showValues(m_table.type->values(record.constData()));
+    showValues(m_form.type->values(record.constData()));
 }
 
 void CardScreen::showValues(const QHash<QString, QString>& values)
@@ -403,13 +421,16 @@ void CardScreen::showValues(const QHash<QString, QString>& values)
             setText(it.key(), it.value());
         else if (labels.contains(it.key()))
             labels.value(it.key())->setText(it.value());
-        else if (it.key() == QLatin1String("Convalida"))
-            txtConvalida->setText(it.value());
         else if (it.key() == QLatin1String("Annullata")
             && (it.value() == ShortString::kYes || it.value() == ShortString::kNo))
             chkAnnullata->setChecked(it.value() == ShortString::kYes);
     }
+    showExtraValues(values);
 }
+
+void CardScreen::showExtraValues(const QHash<QString, QString>&) {}
+
+void CardScreen::addExtraValues(QHash<QString, QString>&) const {}
 
 QByteArray CardScreen::cardRecord() const
 {
@@ -419,26 +440,28 @@ QByteArray CardScreen::cardRecord() const
     const QHash<QString, QLabel*> labels = hiddenLabels();
     for (auto it = labels.begin(); it != labels.end(); ++it)
         values.insert(it.key(), it.value()->text());
-    values.insert(QStringLiteral("Convalida"), txtConvalida->text());
     values.insert(
         QStringLiteral("Annullata"), chkAnnullata->isChecked() ? ShortString::kYes : ShortString::kNo);
-    return m_table.type->record(values);
+    addExtraValues(values);
+    return m_form.type->record(values);
 }
 
 bool CardScreen::checkCard()
 {
-    for (const CardCheck& check : m_table.checks) {
-        const QString field = QLatin1String(check.field);
-        const bool failed = field == QLatin1String("Convalida")
-            ? ShortString::trimmed(txtConvalida->text()) == ShortString::kNo
-            : ShortString::trimmed(text(field)).isEmpty();
-        if (failed) {
-            MessageBox::warning(this, check.message);
-            focusField(QLatin1String(check.focus));
+    for (const CardCheck& check : m_form.checks) {
+        if (!requireFilled(check))
             return false;
-        }
     }
     return true;
+}
+
+bool CardScreen::requireFilled(const CardCheck& check)
+{
+    if (!ShortString::trimmed(text(QLatin1String(check.field))).isEmpty())
+        return true;
+    MessageBox::warning(this, check.message);
+    focusField(QLatin1String(check.focus));
+    return false;
 }
 
 void CardScreen::clearCard()
@@ -448,28 +471,10 @@ void CardScreen::clearCard()
             combo->setCurrentIndex(-1);
         setText(it.key(), QString());
     }
-    setText(QStringLiteral("Prestato"), m_table.availableText);
-    txtConvalida->setText(ShortString::kNo);
     chkAnnullata->setChecked(false);
     for (QLabel* label : hiddenLabels())
         label->clear();
-    focusField(m_chain.first());
-}
-
-void CardScreen::clearForDuplicate()
-{
-    setText(QStringLiteral("Codice"), QString());
-    setText(QStringLiteral("Prestato"), m_table.availableText);
-    setText(QStringLiteral("Scadenza"), QString());
-    txtConvalida->setText(ShortString::kNo);
-    chkAnnullata->setChecked(false);
-    for (QLabel* label : hiddenLabels())
-        label->clear();
-}
-
-void CardScreen::focusCode()
-{
-    focusField(QStringLiteral("Codice"));
+    setNewCardTexts();
 }
 
 void CardScreen::focusField(const QString& field)
@@ -478,17 +483,48 @@ void CardScreen::focusField(const QString& field)
         control->setFocus();
 }
 
+void CardScreen::openSearch(const SearchTable& table)
+{
+    SearchWindow window(table, this);
+    window.lblMemory->setText(m_form.marker);
+    connect(&window, &SearchWindow::recordChosen, this,
+        [this](qint64 position, const QHash<QString, QString>& values) {
+            showValues(values);
+            setPosition(QString::number(position));
+            recordLoaded(position);
+        });
+    Modal::exec(window);
+}
+
 void CardScreen::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        m_card.newCard();
+    if (event->spontaneous())
+        return;
+    m_card.newCard();
+    panInfo->setText(kReady);
+    if (m_form.focusOnShow)
+        focusField(m_chain.first());
 }
 
 void CardScreen::closeEvent(QCloseEvent* event)
 {
     event->accept();
     emit closed();
+}
+
+bool CardScreen::fieldKeyPress(const QString& field, QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        focusField(m_chain.at((m_chain.indexOf(field) + 1) % m_chain.size()));
+        return true;
+    }
+    return false;
+}
+
+bool CardScreen::refusesPaste(const QString&) const
+{
+    return false;
 }
 
 bool CardScreen::eventFilter(QObject* watched, QEvent* event)
@@ -499,18 +535,12 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (field == QLatin1String("Codice"))
-            return codeKeyPress(key);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            focusField(m_chain.at((m_chain.indexOf(field) + 1) % m_chain.size()));
+    case QEvent::KeyPress:
+        if (fieldKeyPress(field, static_cast<QKeyEvent*>(event)))
             return true;
-        }
         break;
-    }
     case QEvent::KeyRelease:
-        if (m_table.upperCaseField && field == QLatin1String(m_table.upperCaseField)) {
+        if (m_fields.value(field)->typing == CardField::Typing::UpperOnRelease) {
             auto* edit = static_cast<QLineEdit*>(control);
             const int cursor = edit->cursorPosition();
             edit->setText(ShortString::upperAToZ(ShortString::trimmed(edit->text())));
@@ -527,80 +557,16 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
-        // The middle button pastes the selection: not into a stored card's code.
+        // The middle button pastes the selection.
         if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton)
             break;
         [[fallthrough]];
     case QEvent::ContextMenu:
     case QEvent::Drop:
     case QEvent::InputMethod:
-        // A stored card's code can be looked at, not changed.
-        return field == QLatin1String("Codice") && !position().isEmpty();
+        return refusesPaste(field);
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool CardScreen::codeKeyPress(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusField(QStringLiteral("Scaffale"));
-        return true;
-    }
-    if (position().isEmpty())
-        return false;
-    const int key = event->key();
-    return key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Tab && key != Qt::Key_Backtab;
-}
-
-void CardScreen::btnCodiceClick()
-{
-    const QString code = ShortString::trimmed(text(QStringLiteral("Codice")));
-    if (code.isEmpty()) {
-        MessageBox::warning(this, m_table.codeMissing);
-        return focusCode();
-    }
-    if (!position().isEmpty()) {
-        MessageBox::information(this, m_table.codeAlreadyValidated);
-        return focusCode();
-    }
-    CodeValidation window(*m_table.validation, code, this);
-    window.txtCodice->setText(kToValidate + code);
-    connect(&window, &CodeValidation::validated, txtConvalida, &QLabel::setText);
-    Modal::exec(window);
-}
-
-void CardScreen::btnGoogleClick()
-{
-    const QString field = QLatin1String(m_table.webField);
-    const QString searched = ShortString::trimmed(text(field));
-    if (searched.isEmpty()) {
-        MessageBox::warning(this, m_table.webMissing);
-        return focusField(field);
-    }
-    if (!TMisc::Open(QLatin1Char('"') + kWebSearch + m_table.webPrefix + searched + QLatin1Char('"')))
-        MessageBox::warning(this, kWebFailed);
-}
-
-void CardScreen::openSearch(const SearchTable& table)
-{
-    SearchWindow window(table, this);
-    window.lblMemory->setText(m_table.marker);
-    connect(&window, &SearchWindow::recordChosen, this,
-        [this](qint64 position, const QHash<QString, QString>& values) {
-            showValues(values);
-            setPosition(QString::number(position));
-        });
-    Modal::exec(window);
-}
-
-TfrmLibri::TfrmLibri(QWidget* parent)
-    : CardScreen(booksCard(), parent)
-{
-}
-
-TfrmDVD::TfrmDVD(QWidget* parent)
-    : CardScreen(dvdsCard(), parent)
-{
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "CardScreen.h"
+#include "CatalogueTable.h"
+
+// The book and DVD card screens: the card screen with a validated identification code, the loan
+// texts written by the loan desk, duplication and the web search.
+class CatalogueScreen : public CardScreen {
+    Q_OBJECT
+public:
+    QLabel* txtConvalida;
+    QToolButton* cmdDuplica;
+    QToolButton* cmdFile;
+    QToolButton* cmdStampa;
+    QToolButton* cmdEsporta;
+    QToolButton* cmdDisponibili;
+    QPushButton* btnCodice;
+    QPushButton* btnDewey;
+    QPushButton* btnGoogle;
+
+    bool checkCard() override;
+    void clearForDuplicate() override;
+    void focusCode() override;
+
+protected:
+    CatalogueScreen(const CatalogueTable& table, QWidget* parent);
+
+    void showExtraValues(const QHash<QString, QString>& values) override;
+    void addExtraValues(QHash<QString, QString>& values) const override;
+    void setNewCardTexts() override;
+    bool fieldKeyPress(const QString& field, QKeyEvent* event) override;
+    bool refusesPaste(const QString& field) const override;
+
+private:
+    void btnCodiceClick();
+    void btnGoogleClick();
+
+    const CatalogueTable& m_table;
+};
+
+class TfrmLibri : public CatalogueScreen {
+    Q_OBJECT
+public:
+    explicit TfrmLibri(QWidget* parent = nullptr);
+};
+
+class TfrmDVD : public CatalogueScreen {
+    Q_OBJECT
+public:
+    explicit TfrmDVD(QWidget* parent = nullptr);
+};

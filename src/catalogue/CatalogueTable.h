@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CardForm.h"
+
+#include <QString>
+
+struct SearchTable;
+struct ValidationTable;
+
+// Everything that tells the book card screen from its DVD twin.
+struct CatalogueTable {
+    CardForm form;
+    QString availableText; // Prestato of a new card
+    QString codeMissing; // btnCodice with no code
+    QString codeAlreadyValidated; // btnCodice on a stored card
+    const ValidationTable* validation = nullptr;
+    // Web search: the field searched, the text before it in the query, the message when empty.
+    const char* webField = nullptr;
+    QString webPrefix;
+    QString webMissing;
+    const SearchTable* availableTable = nullptr;
+};
+
+const CatalogueTable& booksCard();
+const CatalogueTable& dvdsCard();
