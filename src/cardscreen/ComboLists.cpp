@@ -2,9 +2,9 @@
 
 #include <QFile>
 
-namespace {
+namespace ComboLists {
 
-QStringList read(const QString& name)
+QStringList fixedList(const QString& name)
 {
     QFile file(QStringLiteral(":/lists/") + name);
     if (!file.open(QIODevice::ReadOnly))
@@ -17,25 +17,27 @@ QStringList read(const QString& name)
     return items;
 }
 
-} // namespace
-
-namespace ComboLists {
-
 QStringList bookGenres()
 {
-    static const QStringList items = read(QStringLiteral("generi_libri.txt"));
+    static const QStringList items = fixedList(QStringLiteral("generi_libri.txt"));
     return items;
 }
 
 QStringList dvdGenres()
 {
-    static const QStringList items = read(QStringLiteral("generi_dvd.txt"));
+    static const QStringList items = fixedList(QStringLiteral("generi_dvd.txt"));
     return items;
 }
 
 QStringList languages()
 {
-    static const QStringList items = read(QStringLiteral("lingue.txt"));
+    static const QStringList items = fixedList(QStringLiteral("lingue.txt"));
+    return items;
+}
+
+QStringList provinces()
+{
+    static const QStringList items = fixedList(QStringLiteral("province.txt"));
     return items;
 }
 
