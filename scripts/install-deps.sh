@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ ninja-build ccache
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
     poppler-utils
     libsqlite3-dev

@@ -1,3 +1,4 @@
+#include "Language.h"
 #include "Screens.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettoria"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lettoria 3.0"));
+    installItalianTranslations(application);
 
     Screens screens;
     screens.start();

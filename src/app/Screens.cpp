@@ -1,6 +1,7 @@
 #include "Screens.h"
 
 #include "CatalogueScreen.h"
+#include "TfrmAnagrafica.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
@@ -25,6 +26,7 @@ Screens::Screens()
     });
     connect(m_menu, &TfrmAvvio::quitRequested, this, &Screens::endProgram);
     connect(m_menu, &TfrmAvvio::areaChosen, this, [this](TfrmAvvio::Area area) { openArea(int(area)); });
+    m_menu->setAreaEnabled(TfrmAvvio::Area::Anagrafica, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
 }
@@ -33,6 +35,7 @@ Screens::~Screens()
 {
     delete m_dvds;
     delete m_books;
+    delete m_members;
     delete m_changePassword;
     delete m_menu;
     delete m_password;
@@ -42,6 +45,13 @@ template <class Screen> Screen* Screens::adopt(Screen* screen)
 {
     connect(screen, &Screen::closed, this, [this, screen] { showInstead(m_menu, screen); });
     return screen;
+}
+
+CardScreen* Screens::frmAnagrafica()
+{
+    if (!m_members)
+        m_members = adopt<CardScreen>(new TfrmAnagrafica);
+    return m_members;
 }
 
 CardScreen* Screens::frmLibri()
@@ -61,6 +71,9 @@ CardScreen* Screens::frmDVD()
 void Screens::openArea(int area)
 {
     switch (TfrmAvvio::Area(area)) {
+    case TfrmAvvio::Area::Anagrafica:
+        openWork(frmAnagrafica());
+        break;
     case TfrmAvvio::Area::Libri:
         openWork(frmLibri());
         break;
@@ -96,7 +109,7 @@ void Screens::showInstead(QWidget* shown, QWidget* hidden)
 void Screens::endProgram()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
-             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_books),
+             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_books),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();

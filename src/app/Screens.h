@@ -23,6 +23,7 @@ public:
     TfrmCambiaPassword* frmCambiaPassword() const { return m_changePassword; }
     TfrmAvvio* frmAvvio() const { return m_menu; }
     // The work screens, built the first time they are opened and kept from then on.
+    CardScreen* frmAnagrafica();
     CardScreen* frmLibri();
     CardScreen* frmDVD();
 
@@ -40,6 +41,7 @@ private:
     TfrmPassword* m_password;
     TfrmAvvio* m_menu;
     TfrmCambiaPassword* m_changePassword;
+    CardScreen* m_members = nullptr;
     CardScreen* m_books = nullptr;
     CardScreen* m_dvds = nullptr;
 };

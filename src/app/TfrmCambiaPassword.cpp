@@ -34,7 +34,7 @@ const QString kChangeError = QStringLiteral(
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmCambiaPassword"));
     setWindowTitle(kCaption);

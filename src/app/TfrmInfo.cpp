@@ -5,6 +5,7 @@
 #include "EnterKey.h"
 #include "Maker.h"
 #include "TMisc.h"
+#include "WindowFlags.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -28,7 +29,7 @@ const QString kAbout = QStringLiteral(
 } // namespace
 
 TfrmInfo::TfrmInfo(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(kCaption);

@@ -27,7 +27,7 @@ const QString kReadError = QStringLiteral(
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(kCaption);

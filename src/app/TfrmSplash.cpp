@@ -5,6 +5,7 @@
 #include "EnterKey.h"
 #include "Maker.h"
 #include "TMisc.h"
+#include "WindowFlags.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,7 +18,7 @@ const QString kCaption = QStringLiteral(" Lettoria 3.0");
 } // namespace
 
 TfrmSplash::TfrmSplash(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(kCaption);

@@ -28,7 +28,7 @@ namespace {
 const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
-// The panel every card screen is laid out in; a smaller screen scrolls it.
+// The panel every card screen is laid out in.
 const QSize kPanel(1016, 713);
 
 QFont fieldFont()
@@ -71,7 +71,10 @@ void CardScreen::build()
 
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("panContainer"));
-    panel->setFixedSize(kPanel);
+    // The panel is laid out for kPanel; on a lower screen it gives up its spare room first, and
+    // scrolls only below the height its fields need.
+    panel->setFixedWidth(kPanel.width());
+    panel->setMaximumHeight(kPanel.height());
 
     panInfo = new QLabel(kReady, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
@@ -104,6 +107,7 @@ void CardScreen::build()
     scroll->setObjectName(QStringLiteral("scrollArea"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidgetResizable(true);
     scroll->setWidget(panel);
     scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#qt_scrollarea_viewport "
                                          "{ background: transparent; }"));
@@ -215,7 +219,7 @@ QWidget* CardScreen::buildFields()
             section = field.section;
             QFrame* box = whiteBox(nullptr);
             auto* inner = new QHBoxLayout(box);
-            inner->setContentsMargins(8, 6, 12, 6);
+            inner->setContentsMargins(8, 4, 12, 4);
             inner->setSpacing(12);
             auto* picture = new QLabel(box);
             picture->setObjectName(QStringLiteral("imgSezione%1").arg(section + 1));
@@ -226,11 +230,15 @@ QWidget* CardScreen::buildFields()
             grid = new QGridLayout;
             // The same columns in every section, so that labels and fields line up down the card.
             grid->setHorizontalSpacing(8);
-            grid->setVerticalSpacing(7);
+            grid->setVerticalSpacing(5);
             for (int c = 0; c < 4; ++c)
                 grid->setColumnMinimumWidth(c, m_form.columns[size_t(c)]);
+            // Room left over goes to the fields, never to the labels.
+            grid->setColumnStretch(1, 1);
+            grid->setColumnStretch(3, 1);
             inner->addLayout(grid, 1);
             sections << box;
+            m_grids << grid;
             row = -1;
         }
         auto* label = new QLabel(QString::fromUtf8(field.label));
@@ -238,6 +246,11 @@ QWidget* CardScreen::buildFields()
         labelFont.setBold(true);
         label->setFont(labelFont);
         label->setStyleSheet(QStringLiteral("color: #1f3a5f;"));
+        // A long caption takes two lines rather than widening its column.
+        if (label->text().size() > 28) {
+            label->setWordWrap(true);
+            label->setMinimumHeight(2 * label->fontMetrics().lineSpacing() + 2);
+        }
         QWidget* control = makeControl(field);
 
         if (field.place == CardField::Place::Beside) {
@@ -291,7 +304,7 @@ QWidget* CardScreen::arrangeSections(const QList<QFrame*>& sections)
     auto* area = new QWidget;
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(8);
+    column->setSpacing(6);
     for (QFrame* box : sections)
         column->addWidget(box);
     column->addStretch(1);
@@ -333,7 +346,8 @@ QWidget* CardScreen::makeControl(const CardField& field)
     control->setMinimumHeight(27);
     if (field.narrow) {
         const int chars = field.typedLimit ? field.typedLimit : capacity;
-        control->setFixedWidth(chars <= 2 ? 56 : chars <= 4 ? 64 : chars <= 5 ? 74 : 96);
+        const int width = chars <= 2 ? 50 : chars <= 4 ? 64 : chars <= 5 ? 74 : 118;
+        control->setFixedWidth(field.kind == CardField::Kind::Combo ? width + 22 : width);
     }
     control->installEventFilter(this);
     m_controls.insert(name, control);

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -81,6 +82,8 @@ protected:
     // Whether a paste, a drop or a middle click into the field is refused.
     virtual bool refusesPaste(const QString& field) const;
 
+    // The grid of a section box (label, field, label, field columns), for a screen's own extras.
+    QGridLayout* sectionGrid(int section) const { return m_grids.value(section); }
     // Runs one save check: the warning, the focus, false, when its field is empty.
     bool requireFilled(const CardCheck& check);
     void focusField(const QString& field);
@@ -107,5 +110,6 @@ private:
     QHash<QString, const CardField*> m_fields;
     QHash<QString, QToolButton*> m_barButtons;
     QHash<QString, QPushButton*> m_fieldButtons;
+    QList<QGridLayout*> m_grids;
     QStringList m_chain; // fields in Enter order
 };

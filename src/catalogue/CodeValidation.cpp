@@ -7,6 +7,7 @@
 #include "RecordType.h"
 #include "ResultList.h"
 #include "ShortString.h"
+#include "WindowFlags.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -54,7 +55,7 @@ const ValidationTable& dvdValidation()
 }
 
 CodeValidation::CodeValidation(const ValidationTable& table, const QString& code, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, kFixedDialog)
     , m_table(table)
 {
     setObjectName(table.objectName);

@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "RecordCard.h"
 #include "ResultList.h"
+#include "WindowFlags.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -57,7 +58,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent)
 } // namespace
 
 SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, kFixedDialog)
     , m_table(table)
 {
     setObjectName(table.objectName);

@@ -33,7 +33,7 @@ bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day)
     return expiry.addDays(ok && notice > 0 ? -notice : 0) <= day;
 }
 
-QString memberPhotoPath(int recordNumber)
+QString memberPhotoPath(qint64 recordNumber)
 {
     return ProgramFolder::file(QString::number(recordNumber) + QStringLiteral(".jpg"));
 }

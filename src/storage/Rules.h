@@ -39,7 +39,7 @@ template <class R> bool isAvailable(const R& record)
 bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day);
 
 // The member photo of record n: program folder + n + ".jpg".
-QString memberPhotoPath(int recordNumber);
+QString memberPhotoPath(qint64 recordNumber);
 
 // A loan is open while its return date is empty.
 bool isOpenLoan(const TSchedaPrestito& loan);

@@ -217,6 +217,37 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         p.drawEllipse(c, 4 * u, 4 * u);
         p.drawLine(QPointF(c.x() - 2.8 * u, c.y() + 2.8 * u), QPointF(c.x() + 2.8 * u, c.y() - 2.8 * u));
         break;
+    case Artwork::Symbol::Zoom:
+        p.drawEllipse(QPointF(c.x() - 1 * u, c.y() - 1 * u), 3 * u, 3 * u);
+        p.drawLine(
+            QPointF(c.x() + 1.2 * u, c.y() + 1.2 * u), QPointF(r.right() - 0.8 * u, r.bottom() - 0.8 * u));
+        p.drawLine(QPointF(c.x() - 2.4 * u, c.y() - 1 * u), QPointF(c.x() + 0.4 * u, c.y() - 1 * u));
+        p.drawLine(QPointF(c.x() - 1 * u, c.y() - 2.4 * u), QPointF(c.x() - 1 * u, c.y() + 0.4 * u));
+        break;
+    case Artwork::Symbol::Clock:
+        p.drawEllipse(c, 4 * u, 4 * u);
+        p.drawLine(c, QPointF(c.x(), c.y() - 2.8 * u));
+        p.drawLine(c, QPointF(c.x() + 2 * u, c.y() + 1 * u));
+        break;
+    case Artwork::Symbol::Preview: {
+        const QRectF page(r.left() + 1 * u, r.top() + 0.8 * u, 6 * u, 8 * u);
+        p.drawRect(page);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(c.x() + 1.2 * u, c.y() + 0.8 * u), 2.2 * u, 2.2 * u);
+        p.drawLine(QPointF(c.x() + 2.8 * u, c.y() + 2.4 * u), QPointF(r.right() - 0.4 * u, r.bottom() - 0.4 * u));
+        break;
+    }
+    case Artwork::Symbol::Clear:
+        p.drawLine(QPointF(c.x() - 3 * u, c.y() - 3 * u), QPointF(c.x() + 3 * u, c.y() + 3 * u));
+        p.drawLine(QPointF(c.x() + 3 * u, c.y() - 3 * u), QPointF(c.x() - 3 * u, c.y() + 3 * u));
+        break;
+    case Artwork::Symbol::Photo: {
+        const QRectF body(r.left() + 0.5 * u, r.top() + 2.5 * u, 9 * u, 6.5 * u);
+        p.drawRoundedRect(body, 0.8 * u, 0.8 * u);
+        p.drawRect(QRectF(c.x() - 1.5 * u, r.top() + 1.2 * u, 3 * u, 1.3 * u));
+        p.drawEllipse(QPointF(c.x(), body.center().y()), 2.1 * u, 2.1 * u);
+        break;
+    }
     case Artwork::Symbol::Mail: {
         const QRectF env(r.left() + 1 * u, r.top() + 2.5 * u, 8 * u, 5 * u);
         p.drawRect(env);
@@ -338,6 +369,29 @@ QPixmap glyph(Symbol symbol, int size, const QColor& colour)
     p.setRenderHint(QPainter::Antialiasing);
     drawSymbol(p, symbol, QRectF(size * 0.06, size * 0.06, size * 0.88, size * 0.88), colour);
     return pixmap;
+}
+
+QImage silhouette(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(0xee, 0xf1, 0xf4));
+    g.setColorAt(1, QColor(0xd5, 0xdb, 0xe1));
+    p.fillRect(image.rect(), g);
+    const qreal w = size.width();
+    const qreal h = size.height();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xa9, 0xb3, 0xbd));
+    p.drawEllipse(QPointF(w / 2, h * 0.36), w * 0.2, h * 0.19);
+    QPainterPath shoulders;
+    shoulders.moveTo(w * 0.08, h);
+    shoulders.cubicTo(w * 0.1, h * 0.7, w * 0.3, h * 0.6, w / 2, h * 0.6);
+    shoulders.cubicTo(w * 0.7, h * 0.6, w * 0.9, h * 0.7, w * 0.92, h);
+    shoulders.closeSubpath();
+    p.drawPath(shoulders);
+    return image;
 }
 
 QPixmap credits(const QSize& size)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -38,7 +39,12 @@ enum class Symbol {
     Available,
     Notes,
     Check,
-    Cancelled
+    Cancelled,
+    Zoom,
+    Clock,
+    Preview,
+    Clear,
+    Photo
 };
 
 // The product's logo: an open book and "Lettoria 3.0".
@@ -51,6 +57,8 @@ QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size)
 QPixmap icon(Symbol symbol, int size);
 // A symbol alone, in one colour, for the button bars of the work screens.
 QPixmap glyph(Symbol symbol, int size, const QColor& colour);
+// The neutral head-and-shoulders picture of a member without a photo.
+QImage silhouette(const QSize& size);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 

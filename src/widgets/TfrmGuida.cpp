@@ -7,6 +7,7 @@
 #include "Modal.h"
 #include "ProgramFolder.h"
 #include "TMisc.h"
+#include "WindowFlags.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,7 +24,7 @@ const QString kClose = QStringLiteral("Chiudi");
 } // namespace
 
 TfrmGuida::TfrmGuida(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(owner, kFixedDialog)
 {
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(kCaption);

@@ -76,8 +76,7 @@ private slots:
     {
         logIn();
         QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
-        for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgTessere,
-                 menu->btnTessere, menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
+        for (ClickableLabel* part : {menu->imgTessere, menu->btnTessere, menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
             QVERIFY(!part->pixmap().isNull());
             QVERIFY(!part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
@@ -86,14 +85,17 @@ private slots:
         QVERIFY(menu->isVisible());
     }
 
-    void bookAndDvdArchivesComeBackToTheSameMenu()
+    void archivesComeBackToTheSameMenu()
     {
         logIn();
-        for (ClickableLabel* part : {menu->imgLibri, menu->btnLibri, menu->imgDVD, menu->btnDVD}) {
+        for (ClickableLabel* part : {menu->imgAnagrafica, menu->btnAnagrafica, menu->imgLibri, menu->btnLibri,
+                 menu->imgDVD, menu->btnDVD}) {
             QVERIFY(part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
-            CardScreen* screen = (part == menu->imgLibri || part == menu->btnLibri) ? screens->frmLibri()
-                                                                                    : screens->frmDVD();
+            CardScreen* screen = (part == menu->imgAnagrafica || part == menu->btnAnagrafica)
+                ? screens->frmAnagrafica()
+                : (part == menu->imgLibri || part == menu->btnLibri) ? screens->frmLibri()
+                                                                     : screens->frmDVD();
             QCOMPARE(visibleWindows(), QList<QWidget*>({screen}));
             QVERIFY(screen->windowState() & Qt::WindowMaximized);
             screen->cmdEsci->click();
@@ -101,6 +103,7 @@ private slots:
         }
         QCOMPARE(screens->frmLibri()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Libri"));
         QCOMPARE(screens->frmDVD()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio DVD"));
+        QCOMPARE(screens->frmAnagrafica()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Utenti"));
     }
 
     void closingTheMenuEndsTheProgramWithoutAQuestion()

@@ -1,0 +1,356 @@
+#include "TfrmAnagrafica.h"
+
+#include "CheckWindows.h"
+#include "Clock.h"
+#include "ComboLists.h"
+#include "Dates.h"
+#include "Dialogs.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "Pictures.h"
+#include "RecordType.h"
+#include "Rules.h"
+#include "SearchTable.h"
+#include "ShortString.h"
+#include "TMisc.h"
+#include "TfrmZoom.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+using Kind = CardField::Kind;
+using Place = CardField::Place;
+using Typing = CardField::Typing;
+using Symbol = Artwork::Symbol;
+
+const QSize kPhotoBox(157, 174);
+const QString kPhotoTitle = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
+// The patterns are separated by blanks, as the file dialog reads them.
+const QString kPhotoFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
+const QString kNameMissing
+    = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome delL'utente.");
+const QString kCardMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di tessera delL'utente.");
+const QString kIssueMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare la data di rilascio della tessera.");
+const QString kExpiryMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare la data di scadenza della tessera.");
+const QString kIssueWrong = QStringLiteral("Attenzione: la data di rilascio della tessera ");
+const QString kExpiryWrong = QStringLiteral("Attenzione: la data di scadenza della tessera ");
+const QString kDateWrongEnd = QStringLiteral(
+    " non esiste.\n\r\n\rPer poter salvare la scheda \u00E8 necessario indicare una data valida nel formato "
+    "gg/mm/aaaa.");
+const QString kOrder = QStringLiteral(
+    "Attenzione: la data di scadenza (%1) non pu\u00F2 essere anteriore a quella di rilascio della tessera (%2).");
+const QString kNoticeMissing = QStringLiteral(
+    "Attenzione: per salvare la scheda \u00E8 necessario indicare i giorni di preavviso.");
+const QString kMailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail dell'utente.");
+
+CardForm memberForm()
+{
+    CardForm t;
+    t.objectName = QStringLiteral("frmAnagrafica");
+    t.caption = QStringLiteral(" Lettoria 3.0 - Archivio Utenti");
+    t.helpTopic = QStringLiteral("anagrafica");
+    t.type = &RecordType::of<TSchedaTesserato>();
+    t.columns = {110, 110, 110, 160};
+    t.buttonBar = {{{"cmdNuovo", "Nuovo", Symbol::New}, {"cmdSalva", "Salva", Symbol::Save},
+                       {"cmdTrova", "Trova", Symbol::Catalogue}},
+        {{"cmdAllega", "Allega", Symbol::Attach}},
+        {{"cmdAnteprima", "Anteprima", Symbol::Preview}, {"cmdStampa", "Stampa", Symbol::Print}},
+        {{"cmdScadute", "Scadute", Symbol::Clock}},
+        {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
+            {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
+            {"cmdUltimo", "Ultimo", Symbol::Last}},
+        {{"cmdExcel", "Excel", Symbol::Export}}, {{"cmdGuida", "Guida", Symbol::Help}, {"cmdEsci", "Esci", Symbol::Exit}}};
+    t.cancelledText = QStringLiteral("Tessera annullata");
+    t.fields = {
+        {"Tesserato", "Cognome e nome:", Kind::Edit, Place::Row, 0},
+        {"Carica", "Informazioni aggiuntive:", Kind::Edit, Place::Row, 0},
+        {"NumTessera", "Tessera n.", Kind::Edit, Place::Left, 0},
+        {"DataRil", "Data rilascio:", Kind::Edit, Place::Right, 0, true},
+        {"DataScade", "Data scadenza:", Kind::Edit, Place::Left, 0, true},
+        {"DataNasc", "Data di nascita:", Kind::Edit, Place::Row, 1, true},
+        {"ComuneNasc", "Comune di nascita:", Kind::Edit, Place::Beside, 1},
+        {"ProvNasc", "Prov.", Kind::Combo, Place::Beside, 1, true, Typing::Upper, nullptr, Symbol::Check,
+            ComboLists::provinces},
+        {"Sesso", "Sesso:", Kind::Edit, Place::Row, 1, true, Typing::UpperOnRelease},
+        {"ComuneRes", "Comune di residenza:", Kind::Edit, Place::Beside, 1},
+        {"ProvRes", "Prov.", Kind::Combo, Place::Beside, 1, true, Typing::Upper, nullptr, Symbol::Check,
+            ComboLists::provinces},
+        {"CapRes", "CAP:", Kind::Edit, Place::Beside, 1, true},
+        {"IndirizzoRes", "Via e numero civico:", Kind::Edit, Place::Row, 1},
+        {"Preavviso", "Giorni di preavviso:", Kind::Edit, Place::Beside, 1, true, Typing::Digits},
+        {"Titoli", "Titolo di studio e altre qualifiche:", Kind::Edit, Place::Row, 1},
+        {"TelCasa", "Tel. casa:", Kind::Edit, Place::Left, 2},
+        {"TelUff", "Tel. ufficio:", Kind::Edit, Place::Right, 2},
+        {"TelCel", "Tel. cellulare:", Kind::Edit, Place::Left, 2},
+        {"Recapito", "Recapito preferenziale:", Kind::Edit, Place::Right, 2},
+        {"Fax", "Fax:", Kind::Edit, Place::Left, 2},
+        {"Email", "E-mail:", Kind::Edit, Place::Right, 2, false, Typing::Trimmed, "cmdEmail", Symbol::Mail},
+        {"CodFisc", "Codice fiscale:", Kind::Edit, Place::Left, 3, false, Typing::Upper, "cmdCodFisc"},
+        {"Carta", "Carta di credito n.", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdCarta"},
+        {"ScadeCarta", "Scadenza carta di credito:", Kind::Edit, Place::Left, 3},
+        {"PartitaIva", "Partita IVA:", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdPartitaIva"},
+        {"Iban", "IBAN:", Kind::Edit, Place::Left, 3, false, Typing::Upper, "cmdIban"},
+        {"Intestatario", "Intestatario C/C:", Kind::Edit, Place::Right, 3},
+        {"Note", "Note:", Kind::Edit, Place::Row, 4},
+    };
+    t.sectionPictures = {Symbol::Card, Symbol::Member, Symbol::Mail, Symbol::Check, Symbol::Notes};
+    t.findTable = &membersTable();
+    t.marker = QStringLiteral("anagrafica");
+    t.focusOnShow = false;
+    t.statusTexts = {
+        {"cmdNuovo", "Predispone la schermata per l'inserimento di una nuova scheda."},
+        {"cmdSalva", "Salva la scheda corrente in archivio."},
+        {"cmdTrova", "Trova una scheda in archivio."},
+        {"cmdAllega", "Allega file alla scheda corrente."},
+        {"cmdAnteprima", "Visualizza l'anteprima di stampa."},
+        {"cmdStampa", "Stampa la scheda corrente."},
+        {"cmdScadute", "Visualizza l'elenco delle tessere in attesa di rinnovo."},
+        {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+        {"cmdExcel", "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+        {"cmdEsci", "Esci da questa schermata di lavoro."},
+        {"btnSfoglia", "Carica la foto dell'utente."},
+        {"btnCancFoto", "Cancella la foto corrente."},
+        {"btnZoom", "Visualizza la foto a tutto schermo."},
+        {"cmdEmail", "Invia una e-mail all'indirizzo indicato."},
+        {"btnEmail", "Invia e-mail con avviso scadenza."},
+        {"cmdCodFisc", "Controlla il codice fiscale."},
+        {"cmdCarta", "Controlla il numero di carta di credito."},
+        {"cmdPartitaIva", "Controlla il numero di partita IVA."},
+        {"cmdIban", "Controlla l'IBAN."},
+        {"chkAnnullata", "Contrassegna la tessera come annullata per escluderla dai risultati di ricerca."},
+    };
+    return t;
+}
+
+const CardForm& form()
+{
+    static const CardForm f = memberForm();
+    return f;
+}
+
+QToolButton* photoButton(const char* name, Symbol symbol, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(Artwork::glyph(symbol, 48, QColor(0x1f, 0x3a, 0x5f))));
+    button->setIconSize(QSize(18, 18));
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
+    : CardScreen(form(), parent)
+{
+    btnEmail = new QPushButton(QStringLiteral("Invia avviso scadenza"));
+    btnEmail->setObjectName(QStringLiteral("btnEmail"));
+    btnEmail->setIcon(QIcon(Artwork::glyph(Symbol::Mail, 48, QColor(0x1f, 0x3a, 0x5f))));
+    btnEmail->setCursor(Qt::PointingHandCursor);
+    btnEmail->setFocusPolicy(Qt::NoFocus);
+    build();
+    cmdAllega = barButton(QStringLiteral("cmdAllega"));
+    cmdAnteprima = barButton(QStringLiteral("cmdAnteprima"));
+    cmdStampa = barButton(QStringLiteral("cmdStampa"));
+    cmdScadute = barButton(QStringLiteral("cmdScadute"));
+    cmdExcel = barButton(QStringLiteral("cmdExcel"));
+    cmdEmail = fieldButton(QStringLiteral("cmdEmail"));
+    cmdCodFisc = fieldButton(QStringLiteral("cmdCodFisc"));
+    cmdCarta = fieldButton(QStringLiteral("cmdCarta"));
+    cmdPartitaIva = fieldButton(QStringLiteral("cmdPartitaIva"));
+    cmdIban = fieldButton(QStringLiteral("cmdIban"));
+
+    // Attachments, the member sheet, the renewal schedule, the export and the reminder come with
+    // their own windows.
+    for (QWidget* later :
+        std::initializer_list<QWidget*> {cmdAllega, cmdAnteprima, cmdStampa, cmdScadute, cmdExcel, btnEmail})
+        later->setEnabled(false);
+
+    connect(btnSfoglia, &QPushButton::clicked, this, &TfrmAnagrafica::btnSfogliaClick);
+    connect(btnCancFoto, &QToolButton::clicked, this, [this] { showPhoto(QImage()); });
+    connect(btnZoom, &QToolButton::clicked, this, &TfrmAnagrafica::btnZoomClick);
+    connect(cmdEmail, &QPushButton::clicked, this, &TfrmAnagrafica::cmdEmailClick);
+    connect(cmdCodFisc, &QPushButton::clicked, this, &TfrmAnagrafica::cmdCodFiscClick);
+    connect(cmdPartitaIva, &QPushButton::clicked, this, [this] {
+        TfrmPartitaIva window(ShortString::trimmed(text(QStringLiteral("PartitaIva"))), this);
+        Modal::exec(window);
+    });
+    connect(cmdCarta, &QPushButton::clicked, this, [this] {
+        TfrmCarta window(ShortString::trimmed(text(QStringLiteral("Carta"))), this);
+        Modal::exec(window);
+    });
+    connect(cmdIban, &QPushButton::clicked, this, [this] {
+        TfrmIban window(ShortString::trimmed(text(QStringLiteral("Iban"))), this);
+        Modal::exec(window);
+    });
+}
+
+QWidget* TfrmAnagrafica::buildPhotoFrame()
+{
+    auto* frame = new QFrame;
+    frame->setObjectName(QStringLiteral("box"));
+    frame->setStyleSheet(
+        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    imgFoto = new QLabel(frame);
+    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setFixedSize(kPhotoBox);
+    imgFoto->setAlignment(Qt::AlignCenter);
+    imgFoto->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #9aa4ae; background: #f4f6f8; }"));
+    imgBianco = new QLabel(frame);
+    imgBianco->setObjectName(QStringLiteral("imgBianco"));
+    imgBianco->setPixmap(QPixmap::fromImage(Artwork::silhouette(kPhotoBox)));
+    imgBianco->hide();
+    btnZoom = photoButton("btnZoom", Symbol::Zoom, frame);
+    btnCancFoto = photoButton("btnCancFoto", Symbol::Clear, frame);
+    btnSfoglia = new QPushButton(QStringLiteral("Carica foto"), frame);
+    btnSfoglia->setObjectName(QStringLiteral("btnSfoglia"));
+    btnSfoglia->setIcon(QIcon(Artwork::glyph(Symbol::Photo, 48, QColor(0x1f, 0x3a, 0x5f))));
+    btnSfoglia->setCursor(Qt::PointingHandCursor);
+    btnSfoglia->setFocusPolicy(Qt::NoFocus);
+
+    auto* corners = new QHBoxLayout;
+    corners->addWidget(btnZoom);
+    corners->addStretch();
+    corners->addWidget(btnCancFoto);
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(10, 10, 10, 10);
+    column->setSpacing(4);
+    column->addWidget(imgFoto, 0, Qt::AlignHCenter);
+    column->addLayout(corners);
+    column->addWidget(btnSfoglia);
+    column->addStretch();
+    return frame;
+}
+
+QWidget* TfrmAnagrafica::arrangeSections(const QList<QFrame*>& sections)
+{
+    // The reminder button closes the contacts box, under the e-mail address.
+    QGridLayout* contacts = sectionGrid(2);
+    contacts->addWidget(btnEmail, contacts->rowCount(), 3, Qt::AlignRight);
+
+    auto* area = new QWidget;
+    auto* top = new QHBoxLayout;
+    top->setSpacing(6);
+    top->addWidget(buildPhotoFrame());
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(sections.at(0));
+    right->addWidget(sections.at(1));
+    top->addLayout(right, 1);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(6);
+    column->addLayout(top);
+    for (int i = 2; i < sections.size(); ++i)
+        column->addWidget(sections.at(i));
+    column->addStretch(1);
+    return area;
+}
+
+void TfrmAnagrafica::setNewCardTexts()
+{
+    setText(QStringLiteral("DataRil"), Dates::format(Clock::today()));
+    setText(QStringLiteral("Preavviso"), QStringLiteral("0"));
+    showPhoto(QImage());
+}
+
+bool TfrmAnagrafica::checkCard()
+{
+    const CardCheck filled[] = {{"Tesserato", "Tesserato", kNameMissing}, {"NumTessera", "NumTessera", kCardMissing},
+        {"DataRil", "DataRil", kIssueMissing}, {"DataScade", "DataScade", kExpiryMissing}};
+    for (const CardCheck& check : filled) {
+        if (!requireFilled(check))
+            return false;
+    }
+    const QString issued = ShortString::trimmed(text(QStringLiteral("DataRil")));
+    const QString expires = ShortString::trimmed(text(QStringLiteral("DataScade")));
+    if (!Dates::isValid(issued)) {
+        MessageBox::plain(this, kIssueWrong + issued + kDateWrongEnd);
+        focusField(QStringLiteral("DataRil"));
+        return false;
+    }
+    if (!Dates::isValid(expires)) {
+        MessageBox::plain(this, kExpiryWrong + expires + kDateWrongEnd);
+        focusField(QStringLiteral("DataScade"));
+        return false;
+    }
+    if (Dates::parse(issued) > Dates::parse(expires)) {
+        MessageBox::plain(this, kOrder.arg(expires, issued));
+        return false;
+    }
+    return requireFilled({"Preavviso", "Preavviso", kNoticeMissing});
+}
+
+void TfrmAnagrafica::recordLoaded(qint64 n)
+{
+    showPhoto(Pictures::load(Rules::memberPhotoPath(n)));
+}
+
+void TfrmAnagrafica::recordStored(qint64 n)
+{
+    // The photo box is written whatever it shows, the silhouette included; a photo that cannot
+    // be written leaves the silhouette on display.
+    if (!Pictures::saveJpeg(m_photo, Rules::memberPhotoPath(n)))
+        showPhoto(QImage());
+}
+
+void TfrmAnagrafica::showPhoto(const QImage& photo)
+{
+    m_photo = photo.isNull() ? imgBianco->pixmap().toImage() : photo;
+    imgFoto->setPixmap(QPixmap::fromImage(
+        m_photo.scaled(kPhotoBox - QSize(2, 2), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TfrmAnagrafica::btnSfogliaClick()
+{
+    const QString path = Dialogs::openFile(this, kPhotoTitle, kPhotoFilter);
+    if (!path.isEmpty())
+        showPhoto(Pictures::load(path));
+}
+
+void TfrmAnagrafica::btnZoomClick()
+{
+    TfrmZoom window(m_photo, this);
+    Modal::exec(window);
+}
+
+void TfrmAnagrafica::cmdEmailClick()
+{
+    const QString address = ShortString::trimmed(text(QStringLiteral("Email")));
+    if (address.isEmpty()) {
+        MessageBox::warning(this, kMailMissing);
+        focusField(QStringLiteral("Email"));
+        return;
+    }
+    TMisc::Open(QStringLiteral("\"mailto:") + address + QLatin1Char('"'));
+}
+
+void TfrmAnagrafica::cmdCodFiscClick()
+{
+    // Eleven digits are a VAT number typed where the tax code goes.
+    const QString code = ShortString::trimmed(text(QStringLiteral("CodFisc")));
+    const bool digits = !code.isEmpty()
+        && std::all_of(code.begin(), code.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    if (digits) {
+        TfrmPartitaIva window(code, this);
+        Modal::exec(window);
+    } else {
+        TfrmCodFisc window(code, this);
+        Modal::exec(window);
+    }
+}

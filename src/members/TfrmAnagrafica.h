@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CardScreen.h"
+
+#include <QImage>
+
+// The member card screen: the members' registry with their photos and the identifier checks.
+class TfrmAnagrafica : public CardScreen {
+    Q_OBJECT
+public:
+    explicit TfrmAnagrafica(QWidget* parent = nullptr);
+
+    QLabel* imgFoto;
+    QLabel* imgBianco;
+    QPushButton* btnSfoglia;
+    QToolButton* btnZoom;
+    QToolButton* btnCancFoto;
+    QToolButton* cmdAllega;
+    QToolButton* cmdAnteprima;
+    QToolButton* cmdStampa;
+    QToolButton* cmdScadute;
+    QToolButton* cmdExcel;
+    QPushButton* cmdEmail;
+    QPushButton* btnEmail;
+    QPushButton* cmdCodFisc;
+    QPushButton* cmdCarta;
+    QPushButton* cmdPartitaIva;
+    QPushButton* cmdIban;
+
+    // The picture of the photo box, at its own size.
+    const QImage& photo() const { return m_photo; }
+
+    bool checkCard() override;
+    void recordLoaded(qint64 n) override;
+    void recordStored(qint64 n) override;
+
+protected:
+    QWidget* arrangeSections(const QList<QFrame*>& sections) override;
+    void setNewCardTexts() override;
+
+private:
+    QWidget* buildPhotoFrame();
+    void showPhoto(const QImage& photo);
+    void btnSfogliaClick();
+    void btnZoomClick();
+    void cmdEmailClick();
+    void cmdCodFiscClick();
+
+    QImage m_photo;
+};
