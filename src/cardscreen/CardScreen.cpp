@@ -358,6 +358,11 @@ QWidget* CardScreen::makeControl(const CardField& field)
 
 void CardScreen::applyTyping(const CardField& field, QLineEdit* edit)
 {
+    // A stored text longer than may be typed can be shortened, never lengthened again.
+    if (const int limit = field.typedLimit) {
+        connect(edit, &QLineEdit::textEdited, edit,
+            [edit, limit](const QString& typed) { edit->setMaxLength(std::max(limit, int(typed.size()))); });
+    }
     switch (field.typing) {
     case CardField::Typing::Digits:
         edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));

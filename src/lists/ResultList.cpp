@@ -1,6 +1,7 @@
 #include "ResultList.h"
 
 #include <QAbstractListModel>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 // The list's lines and their records, shown as they are.
@@ -129,5 +130,7 @@ qint64 ResultList::selectedRecord() const
 void ResultList::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QListView::mouseDoubleClickEvent(event);
-    emit listDoubleClicked();
+    // The blank area below the lines is no line at all.
+    if (indexAt(event->position().toPoint()).isValid())
+        emit listDoubleClicked();
 }

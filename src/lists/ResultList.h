@@ -42,7 +42,7 @@ public:
     qint64 selectedRecord() const;
 
 signals:
-    // A double-click anywhere on the list; the selected line is the one meant.
+    // A double-click on a line; the selected line is the one meant.
     void listDoubleClicked();
 
 protected:

@@ -252,6 +252,16 @@ private slots:
         screen->cmdSalva->click();
         QCOMPARE(Archive<TSchedaDVD>().read(1)->Premi, QString(45, 'p'));
 
+        // Shortened, it never grows back past what it holds, nor past 30 once below 30.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(awards, Qt::Key_Backspace);
+        QTest::keyClicks(awards, "xy");
+        QCOMPARE(awards->text(), QString(40, 'p'));
+        for (int i = 0; i < 15; ++i)
+            QTest::keyClick(awards, Qt::Key_Backspace);
+        QTest::keyClicks(awards, QString(10, 'z'));
+        QCOMPARE(awards->text(), QString(25, 'p') + QString(5, 'z'));
+
         screen->cmdNuovo->click();
         QTest::keyClicks(awards, QString(40, 'n'));
         QCOMPARE(awards->text(), QString(30, 'n'));
