@@ -12,12 +12,14 @@
 #include "Search.h"
 #include "ShortString.h"
 #include "TestFixture.h"
+#include "TfrmAnagrafica.h"
 #include "TfrmCambiaPassword.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QLabel>
 #include <QToolButton>
 #include <QtTest>
 
@@ -201,6 +203,51 @@ private slots:
             // No temporary file and no lock is left behind.
             QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), folderBefore);
         }
+    }
+
+    // The member photo is written after the record: its failure leaves the old photo file as it
+    // was and the silhouette on display, while the record is stored and said to be.
+    void memberPhotoThroughEveryFault_data()
+    {
+        QTest::addColumn<int>("fault");
+        for (const auto& [name, fault] : {std::pair("write error", Disk::Fault::Error),
+                 std::pair("half write", Disk::Fault::Half), std::pair("full disk", Disk::Fault::Full),
+                 std::pair("failed sync", Disk::Fault::Sync), std::pair("failed close", Disk::Fault::Close)})
+            QTest::newRow(name) << int(fault);
+    }
+
+    void memberPhotoThroughEveryFault()
+    {
+        QFETCH(int, fault);
+        TestFixture fx;
+        TSchedaTesserato m;
+        m.Tesserato = QStringLiteral("Rossi Mario");
+        m.NumTessera = QStringLiteral("27");
+        m.DataRil = QStringLiteral("01/01/2015");
+        m.DataScade = QStringLiteral("31/12/2015");
+        m.Preavviso = QStringLiteral("0");
+        m.Annullata = ShortString::kNo;
+        Archive<TSchedaTesserato>().append(m);
+        QImage old(40, 50, QImage::Format_RGB32);
+        old.fill(Qt::blue);
+        QVERIFY(Pictures::saveJpeg(old, ProgramFolder::file("1.jpg")));
+        const QByteArray oldPhoto = fx.readFile("1.jpg");
+        TfrmAnagrafica screen;
+        screen.show();
+        screen.cmdPrimo->click();
+        QVERIFY(screen.photo() != screen.imgBianco->pixmap().toImage());
+        auto* name = screen.findChild<QLineEdit*>("txtTesserato");
+        name->setText(QStringLiteral("Rossi Maria"));
+
+        // The first write, sync and close are the record's; the second are the photo's.
+        Disk::inject(Disk::Fault(fault), 2);
+        screen.cmdSalva->click();
+        Disk::clearFaults();
+        QCOMPARE(TestFixture::messages(), QStringList({kSaved}));
+        QCOMPARE(Archive<TSchedaTesserato>().read(1)->Tesserato, QStringLiteral("Rossi Maria"));
+        QCOMPARE(fx.readFile("1.jpg"), oldPhoto);
+        QCOMPARE(screen.photo(), screen.imgBianco->pixmap().toImage());
+        QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), QStringList({"1.jpg", "Tesserati.pro"}));
     }
 
     void passwordChangeOnAFullDiskKeepsTheOldPassword()
