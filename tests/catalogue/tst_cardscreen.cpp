@@ -267,6 +267,21 @@ private slots:
         QCOMPARE(awards->text(), QString(30, 'n'));
     }
 
+    // The lists are typing aids: what is typed is what is stored, never a completed item.
+    void combosNeverCompleteTheTypedText()
+    {
+        for (bool books : {true, false}) {
+            auto screen = openScreen(books);
+            for (const char* field : {"Genere", "Lingua"}) {
+                QWidget* combo = screen->control(field);
+                combo->setFocus();
+                QTest::keyClicks(combo, field == QByteArray("Genere") ? "Romanzo" : "Ital");
+                QTest::keyClick(combo, Qt::Key_Tab);
+                QCOMPARE(screen->text(field), QString(field == QByteArray("Genere") ? "Romanzo" : "Ital"));
+            }
+        }
+    }
+
     void anEmptyCancelledFlagLeavesTheBoxAsItWas()
     {
         storeBooks(2);
