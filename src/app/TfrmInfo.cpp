@@ -17,15 +17,6 @@ const QString kCaption = QStringLiteral(" Informazioni su Lettoria 3.0");
 const QString kSubject = QStringLiteral("Software Lettoria 3.0");
 const QString kBody
     = QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:");
-const QString kAbout = QStringLiteral(
-    "<p style='font-size:12pt'><b>Lettoria 3.0</b></p>"
-    "<p>Il programma per la biblioteca pubblica, scolastica o privata: catalogo di libri e DVD, "
-    "archivio degli utenti con foto e controllo dei codici, stampa delle tessere, registro dei "
-    "prestiti e delle restituzioni, riepiloghi, grafici ed esportazioni in foglio elettronico.</p>"
-    "<p>Tutti gli archivi sono nella cartella del programma: copiando la cartella si copiano "
-    "tutti i dati.</p>"
-    "<p>Per informazioni e assistenza scrivere all'indirizzo qui sotto.</p>");
-
 } // namespace
 
 TfrmInfo::TfrmInfo(QWidget* owner)
@@ -41,14 +32,10 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     imgLogo->setPixmap(Artwork::logo(QSize(360, 104)));
     imgLogo->setAlignment(Qt::AlignCenter);
 
-    imgInfo = new QLabel(kAbout, this);
+    imgInfo = new QLabel(this);
     imgInfo->setObjectName(QStringLiteral("imgInfo"));
-    imgInfo->setWordWrap(true);
-    imgInfo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    imgInfo->setFont(QFont(QStringLiteral("Verdana"), 10));
-    imgInfo->setStyleSheet(QStringLiteral(
-        "QLabel { background: #f3f7fb; border: 1px solid #c9d8e8; border-radius: 8px; padding: 12px; "
-        "color: #1f3a5f; }"));
+    imgInfo->setPixmap(Artwork::aboutPage(QSize(433, 326)));
+    imgInfo->setAlignment(Qt::AlignCenter);
 
     lnkWeb = new LinkLabel(
         Artwork::icon(Artwork::Symbol::Mail, 32), Maker::kMail, QFont(QStringLiteral("Tahoma"), 12), this);

@@ -371,6 +371,54 @@ QPixmap glyph(Symbol symbol, int size, const QColor& colour)
     return pixmap;
 }
 
+QPixmap aboutPage(const QSize& size)
+{
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal w = size.width();
+    p.setPen(QColor(0xc9, 0xd8, 0xe8));
+    p.setBrush(QColor(0xf3, 0xf7, 0xfb));
+    p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, size.height() - 1), 8, 8);
+
+    const QColor ink(0x1f, 0x3a, 0x5f);
+    QFont title(QStringLiteral("Liberation Serif"), 20);
+    title.setBold(true);
+    p.setFont(title);
+    p.setPen(ink);
+    p.drawText(QRectF(0, 6, w, 34), Qt::AlignCenter, QStringLiteral("Lettoria 3.0"));
+    QFont text(QStringLiteral("Liberation Sans"), 10);
+    p.setFont(text);
+    p.setPen(kSteelBlue.darker(140));
+    p.drawText(QRectF(0, 38, w, 18), Qt::AlignCenter, QStringLiteral("Versione 3.0"));
+    p.setPen(ink);
+    p.drawText(QRectF(24, 58, w - 48, 52), Qt::AlignCenter | Qt::TextWordWrap,
+        QStringLiteral("Il programma per la biblioteca pubblica, scolastica o privata: cataloga libri e DVD, "
+                       "tiene l'archivio degli utenti, registra i prestiti e le restituzioni."));
+
+    // The six areas of the main menu, two rows of three.
+    const std::pair<Symbol, const char*> areas[] = {{Symbol::Member, "Archivio Utenti"},
+        {Symbol::Card, "Stampa Tessere"}, {Symbol::Book, "Archivio Libri"}, {Symbol::Disc, "Archivio DVD"},
+        {Symbol::Loan, "Prestiti"}, {Symbol::Catalogue, "Consultazione"}};
+    const qreal cell = (w - 32) / 3;
+    QFont caption(QStringLiteral("Liberation Sans"), 9);
+    caption.setBold(true);
+    p.setFont(caption);
+    for (int i = 0; i < 6; ++i) {
+        const qreal x = 16 + (i % 3) * cell;
+        const qreal y = 116 + (i / 3) * 82;
+        p.drawPixmap(QPointF(x + (cell - 48) / 2, y), icon(areas[i].first, 48));
+        p.drawText(QRectF(x, y + 52, cell, 20), Qt::AlignCenter, QString::fromUtf8(areas[i].second));
+    }
+
+    p.setFont(text);
+    p.setPen(kSteelBlue.darker(140));
+    p.drawText(QRectF(24, 280, w - 48, 38), Qt::AlignCenter | Qt::TextWordWrap,
+        QStringLiteral("Tutti gli archivi sono nella cartella del programma: copiandola si copiano tutti i "
+                       "dati."));
+    return pixmap;
+}
+
 QImage silhouette(const QSize& size)
 {
     QImage image(size, QImage::Format_RGB32);

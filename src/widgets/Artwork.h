@@ -59,6 +59,9 @@ QPixmap icon(Symbol symbol, int size);
 QPixmap glyph(Symbol symbol, int size, const QColor& colour);
 // The neutral head-and-shoulders picture of a member without a photo.
 QImage silhouette(const QSize& size);
+// The about page of the information window: name and version, what the program is for and its
+// areas; the maker's address stands under it.
+QPixmap aboutPage(const QSize& size);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 
