@@ -62,7 +62,6 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(kCaption);
-    setMinimumSize(1020, 720);
     // Dates and numbers read and written the Italian way, whatever the system says.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
@@ -159,7 +158,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     content->addStretch();
     content->addLayout(footer);
 
+    // Narrow margins, so that the menu fits a 1280 x 720 screen with its title bar.
     auto* outer = new QGridLayout(this);
+    outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 
     for (const AreaLook& look : kAreas)

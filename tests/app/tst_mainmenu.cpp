@@ -1,4 +1,5 @@
 #include "CardScreen.h"
+#include "Language.h"
 #include "ClickableLabel.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -104,6 +105,14 @@ private slots:
         QCOMPARE(screens->frmLibri()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Libri"));
         QCOMPARE(screens->frmDVD()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio DVD"));
         QCOMPARE(screens->frmAnagrafica()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Utenti"));
+    }
+
+    // Qt's standard buttons and dialogs speak Italian.
+    void qtTextsAreItalian()
+    {
+        QVERIFY(installItalianTranslations(*qApp));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&S\u00EC"));
     }
 
     void closingTheMenuEndsTheProgramWithoutAQuestion()
