@@ -1,7 +1,11 @@
 #include "Screens.h"
 
 #include "CatalogueScreen.h"
+#include "Clock.h"
 #include "TfrmAnagrafica.h"
+#include "TfrmMenuPrestiti.h"
+#include "TfrmPrestiti.h"
+#include "TfrmRestituzioni.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
@@ -29,10 +33,14 @@ Screens::Screens()
     m_menu->setAreaEnabled(TfrmAvvio::Area::Anagrafica, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
+    m_menu->setAreaEnabled(TfrmAvvio::Area::Prestiti, true);
 }
 
 Screens::~Screens()
 {
+    delete m_returns;
+    delete m_lending;
+    delete m_loanMenu;
     delete m_dvds;
     delete m_books;
     delete m_members;
@@ -68,6 +76,41 @@ CardScreen* Screens::frmDVD()
     return m_dvds;
 }
 
+TfrmMenuPrestiti* Screens::frmMenuPrestiti()
+{
+    if (m_loanMenu)
+        return m_loanMenu;
+    m_loanMenu = new TfrmMenuPrestiti;
+    connect(m_loanMenu, &TfrmMenuPrestiti::closed, this, [this](const QString& choice) {
+        if (choice == QLatin1String("prestiti")) {
+            frmPrestiti()->setWindowTitle(
+                QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno ") + QString::number(Clock::today().year()));
+            openWork(frmPrestiti());
+        } else if (choice == QLatin1String("restituzioni")) {
+            frmRestituzioni()->setWindowTitle(QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
+            openWork(frmRestituzioni());
+        } else {
+            showInstead(m_menu, m_loanMenu);
+        }
+        m_loanMenu->hide();
+    });
+    return m_loanMenu;
+}
+
+LoanDesk* Screens::frmPrestiti()
+{
+    if (!m_lending)
+        m_lending = adopt<LoanDesk>(new TfrmPrestiti);
+    return m_lending;
+}
+
+LoanDesk* Screens::frmRestituzioni()
+{
+    if (!m_returns)
+        m_returns = adopt<LoanDesk>(new TfrmRestituzioni);
+    return m_returns;
+}
+
 void Screens::openArea(int area)
 {
     switch (TfrmAvvio::Area(area)) {
@@ -79,6 +122,9 @@ void Screens::openArea(int area)
         break;
     case TfrmAvvio::Area::DVD:
         openWork(frmDVD());
+        break;
+    case TfrmAvvio::Area::Prestiti:
+        showInstead(frmMenuPrestiti(), m_menu);
         break;
     default:
         break;
@@ -110,6 +156,7 @@ void Screens::endProgram()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
              static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_books),
+             static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();

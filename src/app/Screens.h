@@ -3,6 +3,8 @@
 #include <QObject>
 
 class CardScreen;
+class LoanDesk;
+class TfrmMenuPrestiti;
 class QWidget;
 class TfrmAvvio;
 class TfrmCambiaPassword;
@@ -26,6 +28,9 @@ public:
     CardScreen* frmAnagrafica();
     CardScreen* frmLibri();
     CardScreen* frmDVD();
+    TfrmMenuPrestiti* frmMenuPrestiti();
+    LoanDesk* frmPrestiti();
+    LoanDesk* frmRestituzioni();
 
 signals:
     void programEnded();
@@ -44,4 +49,7 @@ private:
     CardScreen* m_members = nullptr;
     CardScreen* m_books = nullptr;
     CardScreen* m_dvds = nullptr;
+    TfrmMenuPrestiti* m_loanMenu = nullptr;
+    LoanDesk* m_lending = nullptr;
+    LoanDesk* m_returns = nullptr;
 };

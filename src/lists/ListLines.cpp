@@ -18,3 +18,35 @@ const LineBuilder& memberListLine()
     }();
     return line;
 }
+
+namespace {
+
+LineBuilder loanLine(const char* dueLabel)
+{
+    const RecordType& t = RecordType::of<TSchedaPrestito>();
+    LineBuilder b;
+    b.pad(t.spot(QStringLiteral("Tipo")), 5)
+        .text("  Cod. ")
+        .pad(t.spot(QStringLiteral("Codice")), 24)
+        .text("  ")
+        .pad(t.spot(QStringLiteral("Titolo")), 80)
+        .text("  Data: ")
+        .trim(t.spot(QStringLiteral("Data")))
+        .text(dueLabel)
+        .trim(t.spot(QStringLiteral("DataSca")));
+    return b;
+}
+
+} // namespace
+
+const LineBuilder& loanCardLine()
+{
+    static const LineBuilder line = loanLine("  Scad: ");
+    return line;
+}
+
+const LineBuilder& addedLoanLine()
+{
+    static const LineBuilder line = loanLine("  Scad. ");
+    return line;
+}

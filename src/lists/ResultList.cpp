@@ -11,6 +11,14 @@ public:
 
     RecordLines content;
 
+    void append(const QString& line, qint64 record)
+    {
+        const int row = int(content.lines.size());
+        beginInsertRows(QModelIndex(), row, row);
+        content.append(line, record);
+        endInsertRows();
+    }
+
     void reset(RecordLines lines)
     {
         beginResetModel();
@@ -90,6 +98,12 @@ void ResultList::setLines(const QStringList& lines)
 void ResultList::clear()
 {
     setLines(RecordLines());
+}
+
+void ResultList::appendLine(const QString& line, qint64 record)
+{
+    m_rows->width = std::max(m_rows->width, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(line.size()) + 12);
+    m_model->append(line, record);
 }
 
 const QStringList& ResultList::lines() const

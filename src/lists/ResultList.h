@@ -30,6 +30,8 @@ public:
     // Lines of no record (a fixed table, a verdict).
     void setLines(const QStringList& lines);
     void clear();
+    // Adds one line at the end.
+    void appendLine(const QString& line, qint64 record);
     const QStringList& lines() const;
     int count() const { return int(lines().size()); }
 

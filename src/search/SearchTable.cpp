@@ -84,6 +84,17 @@ SearchTable dvdTable(bool availableOnly)
     return t;
 }
 
+// The pickers of the lending screen: the "disponibili" windows under their own names, answering
+// the lending screen only.
+SearchTable pickerTable(bool books)
+{
+    SearchTable t = books ? bookTable(true) : dvdTable(true);
+    t.objectName = books ? QStringLiteral("frmTrovaPrestitiLibri") : QStringLiteral("frmTrovaPrestitiDVD");
+    t.handBack = {{books ? QStringLiteral("prestiti_libri") : QStringLiteral("prestiti_dvd"),
+        {QStringLiteral("Titolo"), QStringLiteral("Codice")}}};
+    return t;
+}
+
 SearchTable memberTable()
 {
     SearchTable t;
@@ -140,6 +151,18 @@ const SearchTable& dvdsTable()
 const SearchTable& availableDvdsTable()
 {
     static const SearchTable table = dvdTable(true);
+    return table;
+}
+
+const SearchTable& loanBooksTable()
+{
+    static const SearchTable table = pickerTable(true);
+    return table;
+}
+
+const SearchTable& loanDvdsTable()
+{
+    static const SearchTable table = pickerTable(false);
     return table;
 }
 

@@ -35,6 +35,9 @@ const SearchTable& availableBooksTable();
 const SearchTable& dvdsTable();
 const SearchTable& availableDvdsTable();
 const SearchTable& membersTable();
+// The lending screen's pickers of available books and DVDs.
+const SearchTable& loanBooksTable();
+const SearchTable& loanDvdsTable();
 
 // The list lines of books and DVDs, from a record's bytes.
 QString bookLine(const char* record);

@@ -273,3 +273,13 @@ TfrmTrovaAnagrafica::TfrmTrovaAnagrafica(QWidget* parent)
     : SearchWindow(membersTable(), parent)
 {
 }
+
+TfrmTrovaPrestitiLibri::TfrmTrovaPrestitiLibri(QWidget* parent)
+    : SearchWindow(loanBooksTable(), parent)
+{
+}
+
+TfrmTrovaPrestitiDVD::TfrmTrovaPrestitiDVD(QWidget* parent)
+    : SearchWindow(loanDvdsTable(), parent)
+{
+}

@@ -39,8 +39,8 @@ public:
     QPushButton* btnStampa;
 
 signals:
-    // A record chosen in the list, with its 1-based position and the values the marker asks for.
-    // Sent once for every record whose line equals the chosen one; the last one stays.
+    // The record of the line double-clicked, with its 1-based position and the values the marker
+    // asks for.
     void recordChosen(qint64 position, const QHash<QString, QString>& values);
 
 public slots:
@@ -89,4 +89,16 @@ class TfrmTrovaAnagrafica : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaAnagrafica(QWidget* parent = nullptr);
+};
+
+class TfrmTrovaPrestitiLibri : public SearchWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaPrestitiLibri(QWidget* parent = nullptr);
+};
+
+class TfrmTrovaPrestitiDVD : public SearchWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaPrestitiDVD(QWidget* parent = nullptr);
 };

@@ -2,8 +2,9 @@
 
 #include "ProgramFolder.h"
 #include "RecordFile.h"
-#include "Rules.h"
+#include "RecordType.h"
 #include "ShortString.h"
+#include "Windows1252.h"
 
 namespace LoanRegister {
 
@@ -38,15 +39,36 @@ std::optional<std::vector<NumberedLoan>> readAll(int year)
     return loans;
 }
 
-std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& cardNumber)
+ItemKind kindOf(const QString& tipo)
 {
-    const QString card = ShortString::trimmed(cardNumber);
-    std::vector<NumberedLoan> loans;
-    const bool ok = registerOf(year).scan([&](qint64 n, const TSchedaPrestito& loan) {
-        if (loan.NumTessera == card && Rules::isOpenLoan(loan))
-            loans.push_back({n, loan});
+    const QString start = tipo.left(3);
+    if (start == QLatin1String("Lib"))
+        return ItemKind::Book;
+    if (start == QLatin1String("DVD"))
+        return ItemKind::Dvd;
+    return ItemKind::Other;
+}
+
+bool scanOpenLoans(
+    const QString& file, const QString& cardNumber, const std::function<void(qint64 n, const char* bytes)>& visit)
+{
+    const RecordType& type = RecordType::of<TSchedaPrestito>();
+    const FieldSpot card = type.spot(QStringLiteral("NumTessera"));
+    const FieldSpot returned = type.spot(QStringLiteral("DataRes"));
+    const QByteArray wanted = Windows1252::encode(ShortString::trimmed(cardNumber));
+    return RecordFile(file, type.size()).scan([&](qint64 n, const char* bytes) {
+        if (returned.trimmedBytes(bytes).empty()
+            && card.trimmedBytes(bytes) == std::string_view(wanted.constData(), size_t(wanted.size())))
+            visit(n, bytes);
         return true;
     });
+}
+
+std::optional<std::vector<NumberedLoan>> openLoansOf(int year, const QString& cardNumber)
+{
+    std::vector<NumberedLoan> loans;
+    const bool ok = scanOpenLoans(path(year), cardNumber,
+        [&](qint64 n, const char* bytes) { loans.push_back({n, decodeRecord<TSchedaPrestito>(bytes)}); });
     if (!ok)
         return std::nullopt;
     return loans;

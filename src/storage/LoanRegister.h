@@ -3,6 +3,7 @@
 #include "Records.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,15 @@ struct NumberedLoan {
 };
 
 QString path(int year);
+
+// What a loan's Tipo names: its first three characters, "Lib" a book, "DVD" a DVD.
+enum class ItemKind { Book, Dvd, Other };
+ItemKind kindOf(const QString& tipo);
+
+// Calls visit(n, bytes) for every open loan of the card number (trimmed, case included), in file
+// order. False when the register cannot be read.
+bool scanOpenLoans(const QString& file, const QString& cardNumber,
+    const std::function<void(qint64 n, const char* bytes)>& visit);
 
 std::optional<qint64> append(int year, const TSchedaPrestito& loan);
 std::optional<std::vector<NumberedLoan>> readAll(int year);

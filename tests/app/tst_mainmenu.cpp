@@ -1,5 +1,7 @@
 #include "CardScreen.h"
 #include "Language.h"
+#include "LoanDesk.h"
+#include "TfrmMenuPrestiti.h"
 #include "ClickableLabel.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -77,7 +79,7 @@ private slots:
     {
         logIn();
         QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
-        for (ClickableLabel* part : {menu->imgTessere, menu->btnTessere, menu->imgPrestiti, menu->btnCarico, menu->imgCatalogo, menu->btnScarico}) {
+        for (ClickableLabel* part : {menu->imgTessere, menu->btnTessere, menu->imgCatalogo, menu->btnScarico}) {
             QVERIFY(!part->pixmap().isNull());
             QVERIFY(!part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
@@ -105,6 +107,35 @@ private slots:
         QCOMPARE(screens->frmLibri()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Libri"));
         QCOMPARE(screens->frmDVD()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio DVD"));
         QCOMPARE(screens->frmAnagrafica()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Utenti"));
+    }
+
+    // The loan desk menu leads to lending or returns, which close back to the main menu; closing the
+    // loan desk menu itself shows the main menu.
+    void loanDeskMenuLeadsOn()
+    {
+        logIn();
+        QTest::mouseClick(menu->btnCarico, Qt::LeftButton);
+        TfrmMenuPrestiti* loans = screens->frmMenuPrestiti();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({loans}));
+        QCOMPARE(loans->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
+        QCOMPARE(loans->lblMemory->text(), QStringLiteral("avvio"));
+        QVERIFY(!loans->btnApriRiepStorico->isEnabled());
+        loans->btnApriPrestito->click();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPrestiti()}));
+        QCOMPARE(screens->frmPrestiti()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno 2015"));
+        screens->frmPrestiti()->btnEsci->click();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+
+        QTest::mouseClick(menu->imgPrestiti, Qt::LeftButton);
+        loans->btnApriRestituzione->click();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmRestituzioni()}));
+        QCOMPARE(screens->frmRestituzioni()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
+        screens->frmRestituzioni()->close();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+
+        QTest::mouseClick(menu->imgPrestiti, Qt::LeftButton);
+        loans->close();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
     }
 
     // Qt's standard buttons and dialogs speak Italian.

@@ -1,0 +1,54 @@
+#include "TfrmCalendario.h"
+
+#include "Clock.h"
+#include "EnterKey.h"
+#include "WindowFlags.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmCalendario::TfrmCalendario(QWidget* parent)
+    : QDialog(parent, kFixedDialog)
+{
+    setObjectName(QStringLiteral("frmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    setFixedSize(380, 330);
+
+    lblData = new QLabel(QStringLiteral("Importare una data:"), this);
+    lblData->setObjectName(QStringLiteral("lblData"));
+    QFont bold = lblData->font();
+    bold.setBold(true);
+    lblData->setFont(bold);
+    calAppuntamenti = new QCalendarWidget(this);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    // Italian month and day names, the week from Monday.
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setGridVisible(true);
+    calAppuntamenti->setSelectedDate(Clock::today());
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    for (QPushButton* b : {btnImportaData, btnAnnulla}) {
+        b->setMinimumSize(110, 32);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnAnnulla);
+    buttons->addStretch();
+    buttons->addWidget(btnImportaData);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblData);
+    layout->addWidget(calAppuntamenti, 1);
+    layout->addLayout(buttons);
+
+    connect(btnImportaData, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    pressButtonsOnEnter(this);
+}

@@ -1,0 +1,218 @@
+#include "TfrmRestituzioni.h"
+
+#include "Clock.h"
+#include "Dates.h"
+#include "LoanRegister.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "ProgramFolder.h"
+#include "RecordCard.h"
+#include "RecordType.h"
+#include "ResultList.h"
+#include "ReturnConfirm.h"
+#include "Rules.h"
+#include "ShortString.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kInformation
+    = QStringLiteral("Servirsi di questo ambiente per registrare le restituzioni dei libri e DVD.");
+const QString kReady = QStringLiteral("Pronto per registrare una nuova restituzione...");
+const QString kYearLabel = QStringLiteral("Indicare l'anno solare in cui \u00E8 stato effettuato il prestito:");
+const QString kSteps = QStringLiteral("Selezionare con un clic nell'elenco sottostante il libro o DVD da restituire e "
+                                      "premere il pulsante Rimuovi da elenco.");
+const QString kYearWrong = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+const QString kEmptyList = QStringLiteral("Operazione non applicabile: l'elenco non contiene nessuna voce.");
+const QString kNothingChosen = QStringLiteral(
+    "Attenzione: selezionare un libro o DVD con un clic prima di premere il pulsante Rimuovi da elenco.");
+const QString kRemoved = QStringLiteral(
+    "Il prestito selezionato \u00E8 stato rimosso dall'elenco.\n\r\n\rE' ora possibile registrare una nuova "
+    "restituzione per lo stesso utente.");
+
+QString trimmed(const QLineEdit* edit)
+{
+    return ShortString::trimmed(edit->text());
+}
+
+} // namespace
+
+TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
+    : LoanDesk(QStringLiteral("frmRestituzioni"), kInformation, kReady, QStringLiteral("reg_restituzioni"), parent)
+{
+    setWindowTitle(QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
+    infAnno = new QLabel(kYearLabel);
+    infAnno->setObjectName(QStringLiteral("infAnno"));
+    txtAnno = new QLineEdit;
+    txtAnno->setObjectName(QStringLiteral("txtAnno"));
+    txtAnno->setMaxLength(4);
+    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    txtAnno->setFont(QFont(QStringLiteral("Verdana"), 14));
+    txtAnno->setFixedWidth(90);
+    txtAnno->setAlignment(Qt::AlignCenter);
+    lblCampo010->setText(kSteps);
+    heaLibro = sectionHeader("heaLibro", QStringLiteral("LIBRO O DVD DA RESTITUIRE"));
+    btnRimuovi = new QPushButton(QStringLiteral("Rimuovi da elenco"));
+    btnRimuovi->setObjectName(QStringLiteral("btnRimuovi"));
+    btnRimuovi->setMinimumSize(190, 34);
+    btnRimuovi->setCursor(Qt::PointingHandCursor);
+    lblPosizione = new QLabel(this);
+    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->hide();
+
+    auto* year = new QWidget;
+    auto* yearRow = new QHBoxLayout(year);
+    yearRow->setContentsMargins(0, 0, 0, 0);
+    yearRow->addStretch();
+    yearRow->addWidget(infAnno);
+    yearRow->addWidget(txtAnno);
+    yearRow->addStretch();
+
+    auto* card = new QVBoxLayout;
+    card->addWidget(heaUtente);
+    card->addLayout(fieldGrid({{QStringLiteral("Cognome e nome:"), titTesserato},
+        {QStringLiteral("Tessera n."), titNumTessera}, {QStringLiteral("Recapito preferenziale:"), titRecapito}}));
+    card->addWidget(lblCampo010);
+    card->addWidget(heaElenco);
+    card->addWidget(lstRecords, 1);
+    card->addWidget(heaLibro);
+    card->addLayout(fieldGrid({{QStringLiteral("Tipo:"), titTipo}, {QStringLiteral("Codice identificativo:"), titCodice},
+        {QStringLiteral("Titolo:"), titTitolo}, {QStringLiteral("Data prestito:"), titData},
+        {QStringLiteral("Data scadenza:"), titDataSca}, {QStringLiteral("Data restituzione:"), titDataRes}}));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnRimuovi);
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnEsci);
+    card->addLayout(buttons);
+    build({year}, card);
+    describe(btnRimuovi, QStringLiteral("Rimuovi dall'elenco il prestito selezionato."));
+    setTabOrder(txtAnno, btnImporta);
+    setTabOrder(btnImporta, btnVisualizza);
+
+    connect(txtAnno, &QLineEdit::returnPressed, btnImporta, qOverload<>(&QWidget::setFocus));
+    connect(btnVisualizza, &QPushButton::clicked, this, &TfrmRestituzioni::btnVisualizzaClick);
+    connect(lstRecords, &ResultList::clicked, this, &TfrmRestituzioni::lineClicked);
+    connect(btnRimuovi, &QPushButton::clicked, this, &TfrmRestituzioni::btnRimuoviClick);
+}
+
+void TfrmRestituzioni::showEvent(QShowEvent* event)
+{
+    LoanDesk::showEvent(event);
+    if (event->spontaneous())
+        return;
+    txtAnno->setText(QString::number(Clock::today().year()));
+    txtAnno->setFocus();
+}
+
+void TfrmRestituzioni::btnVisualizzaClick()
+{
+    if (!memberChosen())
+        return;
+    const QString year = trimmed(txtAnno);
+    if (year.size() != 4) {
+        MessageBox::warning(this, kYearWrong);
+        txtAnno->setFocus();
+        return;
+    }
+    lblFile->setText(ProgramFolder::file(year + QStringLiteral(".bib")));
+    openCard();
+    clearLoan();
+    if (!loadLoans())
+        return;
+    showCard(true);
+    lstRecords->setFocus();
+}
+
+void TfrmRestituzioni::clearLoan()
+{
+    for (QLineEdit* field : {titTipo, titCodice, titTitolo, titDataSca, titData})
+        field->clear();
+    titDataRes->setText(Dates::format(Clock::today()));
+    lblPosizione->clear();
+}
+
+void TfrmRestituzioni::lineClicked()
+{
+    // The loan of the line clicked, read again from the register; a failure changes nothing.
+    const qint64 n = lstRecords->selectedRecord();
+    const auto loan = n > 0 ? Archive<TSchedaPrestito>(lblFile->text()).read(n) : std::nullopt;
+    if (!loan)
+        return;
+    titTipo->setText(loan->Tipo);
+    titCodice->setText(loan->Codice);
+    titTitolo->setText(loan->Titolo);
+    titData->setText(loan->Data);
+    titDataSca->setText(loan->DataSca);
+    lblPosizione->setText(QString::number(n));
+}
+
+void TfrmRestituzioni::btnRimuoviClick()
+{
+    if (lstRecords->count() == 0)
+        return MessageBox::warning(this, kEmptyList);
+    if (trimmed(titCodice).isEmpty())
+        return MessageBox::warning(this, kNothingChosen);
+    const LoanRegister::ItemKind kind = LoanRegister::kindOf(trimmed(titTipo));
+    if (kind == LoanRegister::ItemKind::Other)
+        return;
+    const bool book = kind == LoanRegister::ItemKind::Book;
+    std::unique_ptr<ReturnConfirm> window;
+    if (book)
+        window = std::make_unique<TfrmRendiLibro>(trimmed(titCodice), this);
+    else
+        window = std::make_unique<TfrmRendiDVD>(trimmed(titCodice), this);
+    connect(window.get(), &ReturnConfirm::confirmed, this, [this, book](qint64 n) { giveBack(book, n); });
+    Modal::exec(*window);
+}
+
+void TfrmRestituzioni::giveBack(bool book, qint64 n)
+{
+    const RecordType& type = book ? RecordType::of<TSchedaLibro>() : RecordType::of<TSchedaDVD>();
+    const RecordFile catalogue = type.archive();
+    QByteArray before;
+    if (n > 0) {
+        const auto released = catalogue.update(n, [&](QByteArray& bytes) {
+            before = bytes;
+            type.spot(QStringLiteral("Prestato")).store(bytes.data(), book ? Rules::kBookAvailable : Rules::kDvdAvailable);
+            type.spot(QStringLiteral("Scadenza")).store(bytes.data(), QString());
+            return true;
+        });
+        if (!released)
+            return MessageBox::error(this, kAccessError);
+    }
+
+    TSchedaPrestito loan;
+    loan.Tesserato = trimmed(titTesserato);
+    loan.NumTessera = trimmed(titNumTessera);
+    loan.Recapito = trimmed(titRecapito);
+    loan.Tipo = trimmed(titTipo);
+    loan.Codice = trimmed(titCodice);
+    loan.Titolo = trimmed(titTitolo);
+    loan.Data = trimmed(titData);
+    loan.DataSca = trimmed(titDataSca);
+    loan.DataRes = trimmed(titDataRes);
+    const qint64 record = lblPosizione->text().toLongLong();
+    if (record > 0 && !Archive<TSchedaPrestito>(lblFile->text()).write(record, loan)) {
+        // Nothing half done: the item goes back to its lent state.
+        if (n > 0)
+            catalogue.write(n, before);
+        return MessageBox::error(this, kAccessError);
+    }
+    reload();
+}
+
+void TfrmRestituzioni::reload()
+{
+    if (!loadLoans())
+        return;
+    clearLoan();
+    MessageBox::information(this, kRemoved);
+}
