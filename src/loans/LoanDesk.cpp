@@ -49,12 +49,12 @@ QLineEdit* readOnly(const char* name)
     return edit;
 }
 
-QFrame* whiteBox()
+QFrame* whiteBox(const char* name)
 {
     auto* box = new QFrame;
-    box->setObjectName(QStringLiteral("box"));
-    box->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 10px; }"));
+    box->setObjectName(QLatin1String(name));
+    box->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #b8c7d9; border-radius: 10px; }")
+                           .arg(QLatin1String(name)));
     return box;
 }
 
@@ -70,8 +70,7 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     setMinimumSize(800, 600);
     resize(1000, 700);
 
-    panSelezione = whiteBox();
-    panSelezione->setObjectName(QStringLiteral("panSelezione"));
+    panSelezione = whiteBox("panSelezione");
     lblInformazioni = new QLabel(information);
     lblInformazioni->setObjectName(QStringLiteral("lblInformazioni"));
     lblApri = new QLabel(QStringLiteral("Importare un utente e premere Visualizza scheda prestiti."));
@@ -90,8 +89,7 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     icoEsci->setObjectName(QStringLiteral("icoEsci"));
     icoEsci->setPixmap(Artwork::icon(Artwork::Symbol::Exit, 40));
 
-    panContainer = whiteBox();
-    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer = whiteBox("panContainer");
     heaUtente = sectionHeader("heaUtente", QStringLiteral("UTENTE SELEZIONATO"));
     titTesserato = readOnly("titTesserato");
     titNumTessera = readOnly("titNumTessera");
@@ -206,13 +204,19 @@ void LoanDesk::build(const QList<QWidget*>& selectionTop, QVBoxLayout* card)
     card->setSpacing(8);
     panContainer->setLayout(card);
 
+    // The panels keep a readable width on a wide screen.
     m_panels = new QStackedWidget;
     m_panels->addWidget(panSelezione);
     m_panels->addWidget(panContainer);
-    auto* layout = new QVBoxLayout(this);
+    auto* column = new QWidget;
+    column->setMaximumWidth(1040);
+    auto* inner = new QVBoxLayout(column);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->addWidget(m_panels, 1);
+    inner->addWidget(panInfo);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
-    layout->addWidget(m_panels, 1);
-    layout->addWidget(panInfo);
+    layout->addWidget(column);
 
     m_status->clearOver(this);
     for (QWidget* widget : findChildren<QWidget*>()) {
