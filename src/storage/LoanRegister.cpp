@@ -1,5 +1,6 @@
 #include "LoanRegister.h"
 
+#include "Dates.h"
 #include "ProgramFolder.h"
 #include "RecordFile.h"
 #include "RecordType.h"
@@ -47,6 +48,29 @@ ItemKind kindOf(const QString& tipo)
     if (start == QLatin1String("DVD"))
         return ItemKind::Dvd;
     return ItemKind::Other;
+}
+
+bool inPeriod(const TSchedaPrestito& loan, const QDate& start, const QDate& end)
+{
+    const QDate made = Dates::parse(loan.Data);
+    return made.isValid() && start <= made && made <= end;
+}
+
+std::array<int, 12> monthCounts(const std::vector<TSchedaPrestito>& loans, const QString& year)
+{
+    std::array<int, 12> counts {};
+    const QString wanted = ShortString::trimmed(year);
+    for (const TSchedaPrestito& loan : loans) {
+        const QString date = ShortString::trimmed(loan.Data) + QString(10, QLatin1Char(' '));
+        if (ShortString::trimmed(date.mid(6, 4)) != wanted)
+            continue;
+        const QString month = ShortString::trimmed(date.mid(3, 2));
+        bool number = false;
+        const int m = month.toInt(&number);
+        if (number && month.size() == 2 && m >= 1 && m <= 12)
+            counts[size_t(m - 1)] += 1;
+    }
+    return counts;
 }
 
 bool scanOpenLoans(

@@ -2,7 +2,9 @@
 
 #include "Records.h"
 
+#include <QDate>
 #include <QString>
+#include <array>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -22,6 +24,14 @@ QString path(int year);
 // What a loan's Tipo names: its first three characters, "Lib" a book, "DVD" a DVD.
 enum class ItemKind { Book, Dvd, Other };
 ItemKind kindOf(const QString& tipo);
+
+// Whether a loan was made from start to end, both days included. A loan date that is no date lies
+// in no period.
+bool inPeriod(const TSchedaPrestito& loan, const QDate& start, const QDate& end);
+
+// The loans of each month of a year, January first: each loan counts once for the month of its
+// date (characters 4-5), when its year (characters 7-10) is the year given.
+std::array<int, 12> monthCounts(const std::vector<TSchedaPrestito>& loans, const QString& year);
 
 // Calls visit(n, bytes) for every open loan of the card number (trimmed, case included), in file
 // order. False when the register cannot be read.

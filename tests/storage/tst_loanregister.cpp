@@ -75,6 +75,36 @@ private slots:
         QCOMPARE(loans->at(1).number, 5);
         QCOMPARE(loans->at(1).loan.Titolo, QStringLiteral("Secondo"));
     }
+
+    void periodAndMonthCounts()
+    {
+        TSchedaPrestito loan;
+        loan.Data = QStringLiteral("10/06/2015");
+        QVERIFY(LoanRegister::inPeriod(loan, QDate(2015, 6, 10), QDate(2015, 6, 10)));
+        QVERIFY(LoanRegister::inPeriod(loan, QDate(2015, 1, 1), QDate(2015, 12, 31)));
+        QVERIFY(!LoanRegister::inPeriod(loan, QDate(2015, 6, 11), QDate(2015, 12, 31)));
+        loan.Data = QStringLiteral("31/02/2015");
+        QVERIFY(!LoanRegister::inPeriod(loan, QDate(2015, 1, 1), QDate(2015, 12, 31)));
+
+        std::vector<TSchedaPrestito> loans(6);
+        loans[0].Data = QStringLiteral("10/06/2015");
+        loans[1].Data = QStringLiteral("11/06/2015");
+        loans[2].Data = QStringLiteral("02/01/2015");
+        loans[3].Data = QStringLiteral("02/01/2014");
+        loans[4].Data = QStringLiteral("02/13/2015");
+        loans[5].Data = QStringLiteral(" 05/12/2015 ");
+        const auto counts = LoanRegister::monthCounts(loans, QStringLiteral("2015"));
+        QCOMPARE(counts, (std::array<int, 12> {1, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 1}));
+    }
+
+    void typeOfAnItem()
+    {
+        QCOMPARE(LoanRegister::kindOf(QStringLiteral("Libro")), LoanRegister::ItemKind::Book);
+        QCOMPARE(LoanRegister::kindOf(QStringLiteral("Lib")), LoanRegister::ItemKind::Book);
+        QCOMPARE(LoanRegister::kindOf(QStringLiteral("DVD")), LoanRegister::ItemKind::Dvd);
+        QCOMPARE(LoanRegister::kindOf(QStringLiteral("Rivista")), LoanRegister::ItemKind::Other);
+        QCOMPARE(LoanRegister::kindOf(QStringLiteral("dvd")), LoanRegister::ItemKind::Other);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLoanRegister)
