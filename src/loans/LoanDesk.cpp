@@ -97,7 +97,7 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     lblCampo010 = new QLabel;
     lblCampo010->setObjectName(QStringLiteral("lblCampo010"));
     lblCampo010->setWordWrap(true);
-    heaLibro = new QLabel;
+    heaLibro = sectionHeader("heaLibro", QString());
     titTipo = readOnly("titTipo");
     titCodice = readOnly("titCodice");
     titTitolo = readOnly("titTitolo");

@@ -54,7 +54,7 @@ TfrmPrestiti::TfrmPrestiti(QWidget* parent)
 {
     setWindowTitle(QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
     lblCampo010->setText(kSteps);
-    heaLibro = sectionHeader("heaLibro", QStringLiteral("LIBRO O DVD DA PRESTARE"));
+    heaLibro->setText(QStringLiteral("LIBRO O DVD DA PRESTARE"));
     btnDataSca = new QPushButton(QStringLiteral("Importa data"));
     btnDataSca->setObjectName(QStringLiteral("btnDataSca"));
     btnImportaLibro = new QPushButton(QStringLiteral("Importa libro"));
@@ -66,6 +66,8 @@ TfrmPrestiti::TfrmPrestiti(QWidget* parent)
         b->setCursor(Qt::PointingHandCursor);
     }
     titDataSca->setFixedWidth(150);
+    // The return date of a new loan is always empty: a hidden field.
+    titDataRes->setParent(this);
     titDataRes->hide();
     titDataSca->installEventFilter(this);
 

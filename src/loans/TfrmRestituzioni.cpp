@@ -58,7 +58,7 @@ TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
     txtAnno->setFixedWidth(90);
     txtAnno->setAlignment(Qt::AlignCenter);
     lblCampo010->setText(kSteps);
-    heaLibro = sectionHeader("heaLibro", QStringLiteral("LIBRO O DVD DA RESTITUIRE"));
+    heaLibro->setText(QStringLiteral("LIBRO O DVD DA RESTITUIRE"));
     btnRimuovi = new QPushButton(QStringLiteral("Rimuovi da elenco"));
     btnRimuovi->setObjectName(QStringLiteral("btnRimuovi"));
     btnRimuovi->setMinimumSize(190, 34);

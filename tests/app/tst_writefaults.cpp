@@ -57,7 +57,8 @@ std::unique_ptr<TfrmLibri> bookScreen()
 {
     auto screen = std::make_unique<TfrmLibri>();
     screen->show();
-    QTest::qWaitForWindowExposed(screen.get());
+    if (!QTest::qWaitForWindowExposed(screen.get()))
+        qWarning("the book screen was not shown");
     return screen;
 }
 
