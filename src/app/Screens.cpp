@@ -6,6 +6,7 @@
 #include "TfrmMenuPrestiti.h"
 #include "TfrmPrestiti.h"
 #include "TfrmRestituzioni.h"
+#include "TfrmTessera.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
@@ -31,6 +32,7 @@ Screens::Screens()
     connect(m_menu, &TfrmAvvio::quitRequested, this, &Screens::endProgram);
     connect(m_menu, &TfrmAvvio::areaChosen, this, [this](TfrmAvvio::Area area) { openArea(int(area)); });
     m_menu->setAreaEnabled(TfrmAvvio::Area::Anagrafica, true);
+    m_menu->setAreaEnabled(TfrmAvvio::Area::Tessere, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::Prestiti, true);
@@ -44,6 +46,7 @@ Screens::~Screens()
     delete m_dvds;
     delete m_books;
     delete m_members;
+    delete m_cards;
     delete m_changePassword;
     delete m_menu;
     delete m_password;
@@ -60,6 +63,13 @@ CardScreen* Screens::frmAnagrafica()
     if (!m_members)
         m_members = adopt<CardScreen>(new TfrmAnagrafica);
     return m_members;
+}
+
+TfrmTessera* Screens::frmTessera()
+{
+    if (!m_cards)
+        m_cards = adopt<TfrmTessera>(new TfrmTessera);
+    return m_cards;
 }
 
 CardScreen* Screens::frmLibri()
@@ -117,6 +127,9 @@ void Screens::openArea(int area)
     case TfrmAvvio::Area::Anagrafica:
         openWork(frmAnagrafica());
         break;
+    case TfrmAvvio::Area::Tessere:
+        openWork(frmTessera());
+        break;
     case TfrmAvvio::Area::Libri:
         openWork(frmLibri());
         break;
@@ -155,7 +168,7 @@ void Screens::showInstead(QWidget* shown, QWidget* hidden)
 void Screens::endProgram()
 {
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
-             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_books),
+             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_cards), static_cast<QWidget*>(m_books),
              static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)

@@ -5,6 +5,7 @@
 class CardScreen;
 class LoanDesk;
 class TfrmMenuPrestiti;
+class TfrmTessera;
 class QWidget;
 class TfrmAvvio;
 class TfrmCambiaPassword;
@@ -26,6 +27,7 @@ public:
     TfrmAvvio* frmAvvio() const { return m_menu; }
     // The work screens, built the first time they are opened and kept from then on.
     CardScreen* frmAnagrafica();
+    TfrmTessera* frmTessera();
     CardScreen* frmLibri();
     CardScreen* frmDVD();
     TfrmMenuPrestiti* frmMenuPrestiti();
@@ -47,6 +49,7 @@ private:
     TfrmAvvio* m_menu;
     TfrmCambiaPassword* m_changePassword;
     CardScreen* m_members = nullptr;
+    TfrmTessera* m_cards = nullptr;
     CardScreen* m_books = nullptr;
     CardScreen* m_dvds = nullptr;
     TfrmMenuPrestiti* m_loanMenu = nullptr;

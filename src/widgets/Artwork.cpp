@@ -419,6 +419,23 @@ QPixmap aboutPage(const QSize& size)
     return pixmap;
 }
 
+QImage logoPlaceholder(const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x9a, 0xa4, 0xae), 2, Qt::DashLine));
+    p.drawRoundedRect(QRectF(3, 3, size.width() - 6, size.height() - 6), 10, 10);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(size.height() / 4);
+    p.setFont(font);
+    p.setPen(QColor(0x9a, 0xa4, 0xae));
+    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("LOGO"));
+    return image;
+}
+
 QImage silhouette(const QSize& size)
 {
     QImage image(size, QImage::Format_RGB32);

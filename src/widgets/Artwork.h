@@ -59,6 +59,8 @@ QPixmap icon(Symbol symbol, int size);
 QPixmap glyph(Symbol symbol, int size, const QColor& colour);
 // The neutral head-and-shoulders picture of a member without a photo.
 QImage silhouette(const QSize& size);
+// The generic picture of a library without a logo of its own: the word LOGO in a frame.
+QImage logoPlaceholder(const QSize& size);
 // The about page of the information window: name and version, what the program is for and its
 // areas; the maker's address stands under it.
 QPixmap aboutPage(const QSize& size);

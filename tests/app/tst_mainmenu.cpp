@@ -79,7 +79,7 @@ private slots:
     {
         logIn();
         QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
-        for (ClickableLabel* part : {menu->imgTessere, menu->btnTessere, menu->imgCatalogo, menu->btnScarico}) {
+        for (ClickableLabel* part : {menu->imgCatalogo, menu->btnScarico}) {
             QVERIFY(!part->pixmap().isNull());
             QVERIFY(!part->isEnabled());
             QTest::mouseClick(part, Qt::LeftButton);
