@@ -1,4 +1,5 @@
 #include "ListReport.h"
+#include "PdfWords.h"
 #include "Printing.h"
 #include "ReportRenderer.h"
 #include "TestFixture.h"
@@ -12,38 +13,6 @@
 namespace {
 
 constexpr qreal kUnit = 25.4 / 96.0;
-
-struct Word {
-    int page;
-    QRectF box; // millimetres
-    QString text;
-};
-
-// The words of a PDF with their boxes, read back with pdftotext -bbox.
-QList<Word> wordsOf(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    if (!process.waitForFinished(30000))
-        return {};
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression page(QStringLiteral("<page "));
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    QList<Word> words;
-    const QStringList pages = html.split(page);
-    const qreal mm = 25.4 / 72.0;
-    for (int p = 1; p < pages.size(); ++p) {
-        auto it = word.globalMatch(pages.at(p));
-        while (it.hasNext()) {
-            const auto m = it.next();
-            const QPointF topLeft(m.captured(1).toDouble() * mm, m.captured(2).toDouble() * mm);
-            const QPointF bottomRight(m.captured(3).toDouble() * mm, m.captured(4).toDouble() * mm);
-            words.append({p, QRectF(topLeft, bottomRight), m.captured(5)});
-        }
-    }
-    return words;
-}
 
 QStringList lines(int count)
 {
@@ -126,11 +95,11 @@ private slots:
         QVERIFY(printList(nullptr, "Riepilogo libri in archivio", lines(100)));
         QCOMPARE(Printing::printed().size(), 1);
         QVERIFY(!Printing::printed().at(0).preview);
-        const QList<Word> words = wordsOf(Printing::printed().at(0).pdf);
+        const QList<PdfWord> words = pdfWords(Printing::printed().at(0).pdf);
         QVERIFY2(!words.isEmpty(), "pdftotext read nothing");
 
-        auto find = [&](const QString& text, int page) -> std::optional<Word> {
-            for (const Word& w : words) {
+        auto find = [&](const QString& text, int page) -> std::optional<PdfWord> {
+            for (const PdfWord& w : words) {
                 if (w.text == text && w.page == page)
                     return w;
             }
@@ -151,7 +120,7 @@ private slots:
         QVERIFY(find("LIB0100", 2));
         QVERIFY(!find("LIB0100", 1));
         int bodyLines = 0;
-        for (const Word& w : words)
+        for (const PdfWord& w : words)
             bodyLines += w.text.startsWith("LIB") ? 1 : 0;
         QCOMPARE(bodyLines, 100);
         // Footer on both pages, with the date, in its box 194 to 199 mm from the top of the paper.
@@ -170,14 +139,14 @@ private slots:
         QStringList body = lines(5);
         body[1] = "prima\nseconda";
         QVERIFY(printList(nullptr, "Riepilogo", body));
-        const QList<Word> words = wordsOf(Printing::printed().at(0).pdf);
+        const QList<PdfWord> words = pdfWords(Printing::printed().at(0).pdf);
         QStringList texts;
-        for (const Word& w : words)
+        for (const PdfWord& w : words)
             texts << w.text;
         QVERIFY(texts.contains("LIB0005"));
         QVERIFY(texts.contains("prima") && texts.contains("seconda"));
         const auto top = [&](const QString& text) {
-            for (const Word& w : words) {
+            for (const PdfWord& w : words) {
                 if (w.text == text)
                     return w.box.top();
             }
