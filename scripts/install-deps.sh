@@ -6,7 +6,7 @@ packages=(
     cmake g++ ninja-build ccache
     qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
-    poppler-utils
+    poppler-utils libreoffice-calc-nogui
     libsqlite3-dev
 )
 

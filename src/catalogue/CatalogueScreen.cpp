@@ -42,14 +42,14 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // Attachments, sheet printing, export and the Dewey table come with their own windows.
+    // Attachments, sheet printing and the Dewey table come with their own windows.
     cmdFile->setEnabled(false);
     cmdStampa->setEnabled(false);
-    cmdEsporta->setEnabled(false);
     if (btnDewey)
         btnDewey->setEnabled(false);
 
     connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
+    connect(cmdEsporta, &QToolButton::clicked, this, [this] { m_table.exportArchive(this); });
     connect(cmdDisponibili, &QToolButton::clicked, this, [this] { openSearch(*m_table.availableTable); });
     connect(btnCodice, &QPushButton::clicked, this, &CatalogueScreen::btnCodiceClick);
     connect(btnGoogle, &QPushButton::clicked, this, &CatalogueScreen::btnGoogleClick);

@@ -1,6 +1,8 @@
 #include "CatalogueTable.h"
 
 #include "CodeValidation.h"
+#include "ExportWindow.h"
+#include "Modal.h"
 #include "ComboLists.h"
 #include "RecordType.h"
 #include "SearchTable.h"
@@ -117,6 +119,10 @@ CatalogueTable makeBooks()
         "all'ISBN del libro.");
     t.findTable = &booksTable();
     c.availableTable = &availableBooksTable();
+    c.exportArchive = [](QWidget* parent) {
+        TfrmExpLibri window(parent);
+        Modal::exec(window);
+    };
     t.marker = QStringLiteral("libri");
     t.statusTexts = commonStatusTexts();
     t.statusTexts.insert(
@@ -191,6 +197,10 @@ CatalogueTable makeDvds()
                                   "titolo del DVD.");
     t.findTable = &dvdsTable();
     c.availableTable = &availableDvdsTable();
+    c.exportArchive = [](QWidget* parent) {
+        TfrmExpDVD window(parent);
+        Modal::exec(window);
+    };
     t.marker = QStringLiteral("dvd");
     t.statusTexts = commonStatusTexts();
     t.statusTexts.insert(

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 struct SearchTable;
 struct ValidationTable;
 
@@ -19,6 +21,8 @@ struct CatalogueTable {
     QString webPrefix;
     QString webMissing;
     const SearchTable* availableTable = nullptr;
+    // Opens the archive's export window.
+    void (*exportArchive)(QWidget* parent) = nullptr;
 };
 
 const CatalogueTable& booksCard();

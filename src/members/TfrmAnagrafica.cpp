@@ -5,6 +5,7 @@
 #include "ComboLists.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "ExportWindow.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "Pictures.h"
@@ -175,11 +176,14 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     cmdPartitaIva = fieldButton(QStringLiteral("cmdPartitaIva"));
     cmdIban = fieldButton(QStringLiteral("cmdIban"));
 
-    // Attachments, the member sheet, the renewal schedule, the export and the reminder come with
-    // their own windows.
-    for (QWidget* later :
-        std::initializer_list<QWidget*> {cmdAllega, cmdAnteprima, cmdStampa, cmdScadute, cmdExcel, btnEmail})
+    // Attachments, the member sheet, the renewal schedule and the reminder come with their own
+    // windows.
+    for (QWidget* later : std::initializer_list<QWidget*> {cmdAllega, cmdAnteprima, cmdStampa, cmdScadute, btnEmail})
         later->setEnabled(false);
+    connect(cmdExcel, &QToolButton::clicked, this, [this] {
+        TfrmExpAnagrafica window(this);
+        Modal::exec(window);
+    });
 
     connect(btnSfoglia, &QPushButton::clicked, this, &TfrmAnagrafica::btnSfogliaClick);
     connect(btnCancFoto, &QToolButton::clicked, this, [this] { showPhoto(QImage()); });

@@ -459,9 +459,9 @@ private slots:
         screen->cmdEsci->click();
         screen->show();
         QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        for (QToolButton* later : {screen->cmdAllega, screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute,
-                 screen->cmdExcel})
+        for (QToolButton* later : {screen->cmdAllega, screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute})
             QVERIFY(!later->isEnabled());
+        QVERIFY(screen->cmdExcel->isEnabled());
         QVERIFY(!screen->btnEmail->isEnabled());
         QCOMPARE(screen->cmdSalva->cursor().shape(), Qt::PointingHandCursor);
     }

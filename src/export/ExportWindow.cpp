@@ -1,0 +1,312 @@
+#include "ExportWindow.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Clock.h"
+#include "MessageBox.h"
+#include "ProgramFolder.h"
+#include "RecordFile.h"
+#include "RecordType.h"
+#include "Rules.h"
+#include "ShortString.h"
+#include "StatusLine.h"
+#include "TMisc.h"
+#include "TfrmGuida.h"
+#include "WindowFlags.h"
+
+#include <QAbstractTableModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kReady = QStringLiteral("Esportazione archivio in Microsoft Excel.");
+const QString kAskExport = QStringLiteral(
+    "L'esportazione dei dati in Excel pu\u00F2 richiedere diversi minuti a seconda del numero di schede presenti in "
+    "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+const QString kAskOpen = QStringLiteral(
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?");
+const QString kExportError = QStringLiteral(
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia gi\u00E0 "
+    "aperto.");
+
+using Rows = ExportTable::Rows;
+
+ExportColumn same(const char* header, int width, const char* field)
+{
+    return {QString::fromUtf8(header), QString::fromUtf8(header), width, {QLatin1String(field)}};
+}
+
+ExportTable books()
+{
+    ExportTable t {QStringLiteral("frmExpLibri"), QStringLiteral(" Esporta archivio libri in Microsoft Excel"),
+        QStringLiteral("esporta_libri"), QStringLiteral("Riepilogo Libri"), QStringLiteral("Libri.xls"),
+        &RecordType::of<TSchedaLibro>(), Rows::Archive, {}};
+    t.columns = {same("Titolo libro", 350, "Titolo"), same("Codice identificativo", 250, "Codice"),
+        same("Scaffale", 250, "Scaffale"), same("Autore", 280, "Autore"), same("Nazione", 250, "Nazione"),
+        same("Curatore", 250, "Curatore"), same("Codice Dewey", 150, "Dewey"), same("Pagine", 100, "Pagine"),
+        same("Genere", 250, "Genere"), same("Giudizio", 250, "Giudizio"), same("Casa editrice", 250, "Editore"),
+        same("ISBN", 200, "Isbn"), same("Citt\u00E0 pubblicazione", 250, "Citta"),
+        same("Anno pubblicazione", 200, "Anno"), same("Volumi", 200, "Volumi"), same("Prezzo", 200, "Prezzo"),
+        same("Collana", 250, "Collana"), same("Formato", 250, "Formato"), same("Titolo originale", 300, "Originale"),
+        same("Lingua", 250, "Lingua"), same("Prima pubblicazione", 200, "Prima"),
+        same("Traduttore", 250, "Traduttore"), same("Versione", 250, "Versione"), same("Note", 350, "Note"),
+        same("Scheda annullata", 150, "Annullata")};
+    return t;
+}
+
+ExportTable dvds()
+{
+    ExportTable t {QStringLiteral("frmExpDVD"), QStringLiteral(" Esporta archivio DVD in Microsoft Excel"),
+        QStringLiteral("esporta_dvd"), QStringLiteral("Riepilogo DVD"), QStringLiteral("DVD.xls"),
+        &RecordType::of<TSchedaDVD>(), Rows::Archive, {}};
+    t.columns = {same("Titolo DVD", 350, "Titolo"), same("Codice identificativo", 250, "Codice"),
+        same("Scaffale", 250, "Scaffale"), same("Regia", 250, "Regia"), same("Nazione", 250, "Nazione"),
+        same("Protagonista", 250, "Protagonista"),
+        {QStringLiteral("Anno pubblicazione"), QStringLiteral("Anno"), 150, {QStringLiteral("Anno")}},
+        same("Durata", 200, "Durata"), same("Genere", 250, "Genere"), same("Giudizio", 250, "Giudizio"),
+        same("Distribuzione", 250, "Distribuzione"), same("Sceneggiatura", 250, "Sceneggiatura"),
+        same("Collana", 250, "Collana"), same("Prezzo", 200, "Prezzo"), same("Cast", 350, "Cast"),
+        same("Contenuti", 350, "Contenuti"), same("Titolo originale", 300, "Originale"),
+        same("Lingua originale", 250, "Lingua"), same("Altre lingue", 300, "AltreLingue"),
+        same("Sottotitoli", 250, "Sottotitoli"), same("Premi", 250, "Premi"), same("Note", 250, "Note"),
+        same("Scheda annullata", 150, "Annullata")};
+    return t;
+}
+
+ExportTable members()
+{
+    ExportTable t {QStringLiteral("frmExpAnagrafica"),
+        QStringLiteral(" Esporta archivio anagrafico utenti in Microsoft Excel"), QStringLiteral("esporta_anagrafica"),
+        QStringLiteral("Riepilogo Anagrafica Utenti"), QStringLiteral("Tesserati.xls"),
+        &RecordType::of<TSchedaTesserato>(), Rows::Archive, {}};
+    t.columns = {same("Cognome e nome", 250, "Tesserato"), same("Informazioni aggiuntive", 250, "Carica"),
+        same("Tessera n.", 250, "NumTessera"), same("Data di rilascio", 200, "DataRil"),
+        same("Data di scadenza", 200, "DataScade"), same("Data di nascita", 200, "DataNasc"),
+        {QStringLiteral("Comune di nascita"), QStringLiteral("Comune di nascita"), 250,
+            {QStringLiteral("ComuneNasc"), QStringLiteral("ProvNasc")}},
+        same("Sesso", 100, "Sesso"),
+        {QStringLiteral("Comune di residenza"), QStringLiteral("Comune di residenza"), 250,
+            {QStringLiteral("CapRes"), QStringLiteral("ComuneRes"), QStringLiteral("ProvRes")}},
+        same("Via e numero civico", 300, "IndirizzoRes"),
+        {QStringLiteral("Titolo di studio e altre qualifiche"), QStringLiteral("Titoli di studio e altre qualifiche"),
+            300, {QStringLiteral("Titoli")}},
+        same("Tel. casa", 200, "TelCasa"), same("Tel. ufficio", 200, "TelUff"), same("Tel. cellulare", 200, "TelCel"),
+        same("Recapito preferenziale", 250, "Recapito"), same("Fax", 200, "Fax"), same("E-mail", 250, "Email"),
+        {QStringLiteral("Codice Fiscale"), QStringLiteral("Codice fiscale"), 250, {QStringLiteral("CodFisc")}},
+        same("Carta di credito n.", 250, "Carta"), same("Scadenza carta di credito", 220, "ScadeCarta"),
+        same("Partita IVA", 250, "PartitaIva"), same("IBAN", 280, "Iban"), same("Intestatario C/C", 250, "Intestatario"),
+        same("Note", 350, "Note"), same("Tessera annullata", 150, "Annullata")};
+    return t;
+}
+
+ExportTable loans(bool overdue)
+{
+    ExportTable t {overdue ? QStringLiteral("frmExpPrestitiSca") : QStringLiteral("frmExpPrestiti"),
+        overdue ? QStringLiteral(" Riepilogo prestiti scaduti in Microsoft Excel")
+                : QStringLiteral(" Esporta archivio prestiti libri e DVD in Microsoft Excel"),
+        overdue ? QStringLiteral("esporta_scaduti") : QStringLiteral("esporta_prestiti"),
+        overdue ? QStringLiteral("Prestiti Scaduti") : QStringLiteral("Registro Prestiti"),
+        overdue ? QStringLiteral("Prestiti_Scaduti.xls") : QStringLiteral("Registro_Prestiti.xls"),
+        &RecordType::of<TSchedaPrestito>(), overdue ? Rows::Overdue : Rows::Register, {}};
+    t.columns = {same("Data prestito", 180, "Data"), same("Tipo", 180, "Tipo"),
+        same("Codice identificativo", 200, "Codice"), same("Titolo", 350, "Titolo"),
+        same("Data scadenza", 180, "DataSca"), same("Data restituzione", 180, "DataRes"),
+        same("Cognome e nome utente", 250, "Tesserato"), same("Tessera n.", 200, "NumTessera"),
+        same("Recapito preferenziale", 250, "Recapito")};
+    return t;
+}
+
+const ExportTable& table(int which)
+{
+    static const ExportTable tables[] = {books(), dvds(), members(), loans(false), loans(true)};
+    return tables[which];
+}
+
+} // namespace
+
+// The grid's rows: "N." and the values the file gets, held once.
+class ExportModel : public QAbstractTableModel {
+public:
+    ExportModel(const ExportTable& table, QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_table(table)
+    {
+    }
+
+    QList<qint64> numbers;
+    QList<QStringList> rows;
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : int(rows.size()); }
+    int columnCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_table.columns.size()) + 1;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole || index.row() >= rows.size())
+            return QVariant();
+        if (index.column() == 0)
+            return QString::number(numbers.at(index.row()));
+        return rows.at(index.row()).value(index.column() - 1);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QVariant();
+        return section == 0 ? QStringLiteral("N.") : m_table.columns.value(section - 1).gridHeader;
+    }
+
+private:
+    const ExportTable& m_table;
+};
+
+ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath, QWidget* parent)
+    : QDialog(parent, kFixedDialog)
+    , m_table(table)
+    , m_model(new ExportModel(table, this))
+{
+    setObjectName(table.objectName);
+    setWindowTitle(table.caption);
+    setFixedSize(862, 560);
+
+    imgLogo = new QLabel(this);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setPixmap(Artwork::logo(QSize(300, 86)));
+    grdRecords = new QTableView(this);
+    grdRecords->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords->setModel(m_model);
+    grdRecords->setAlternatingRowColors(true);
+    grdRecords->verticalHeader()->hide();
+    grdRecords->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRecords->verticalHeader()->setDefaultSectionSize(21);
+    grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRecords->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRecords->setColumnWidth(0, 60);
+    for (int c = 0; c < table.columns.size(); ++c)
+        grdRecords->setColumnWidth(c + 1, std::clamp(table.columns.at(c).width / 2 + 40, 90, 260));
+
+    const auto image = [this](const char* name, Artwork::Symbol symbol) {
+        auto* picture = new ClickableLabel(this);
+        picture->setObjectName(QLatin1String(name));
+        picture->setPixmap(Artwork::icon(symbol, 48));
+        picture->setCursor(Qt::PointingHandCursor);
+        return picture;
+    };
+    cmdEsporta = image("cmdEsporta", Artwork::Symbol::Export);
+    cmdGuida = image("cmdGuida", Artwork::Symbol::Help);
+    cmdEsci = image("cmdEsci", Artwork::Symbol::Exit);
+    panInfo = new QLabel(kReady, this);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
+                                          "padding: 3px 10px; border-radius: 4px; }"));
+    m_status = new StatusLine(panInfo);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(imgLogo);
+    top->addStretch();
+    top->addWidget(cmdEsporta);
+    top->addWidget(cmdGuida);
+    top->addWidget(cmdEsci);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 10);
+    layout->addLayout(top);
+    layout->addWidget(grdRecords, 1);
+    layout->addWidget(panInfo);
+
+    m_status->clearOver(this);
+    m_status->clearOver(grdRecords->viewport());
+    m_status->describe(cmdEsporta, QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+    m_status->describe(cmdGuida, QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
+    m_status->describe(cmdEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
+
+    connect(cmdEsporta, &ClickableLabel::clicked, this, &ExportWindow::cmdEsportaClick);
+    connect(cmdGuida, &ClickableLabel::clicked, this, [this] { TfrmGuida::showTopic(this, m_table.helpTopic); });
+    connect(cmdEsci, &ClickableLabel::clicked, this, &QDialog::reject);
+    load(table.rows == ExportTable::Rows::Archive ? table.type->archive().path() : registerPath);
+}
+
+const QList<QStringList>& ExportWindow::rows() const
+{
+    return m_model->rows;
+}
+
+void ExportWindow::load(const QString& path)
+{
+    QList<QList<FieldSpot>> spots;
+    for (const ExportColumn& column : m_table.columns) {
+        QList<FieldSpot> parts;
+        for (const QString& field : column.fields)
+            parts << m_table.type->spot(field);
+        spots << parts;
+    }
+    const QDate today = Clock::today();
+    // A failure keeps the rows read so far, unreported.
+    RecordFile(path, m_table.type->size()).scan([&](qint64 n, const char* bytes) {
+        if (m_table.rows == ExportTable::Rows::Overdue
+            && !Rules::isOverdueLoan(decodeRecord<TSchedaPrestito>(bytes), today))
+            return true;
+        QStringList row;
+        row.reserve(spots.size());
+        for (const QList<FieldSpot>& parts : spots) {
+            QStringList texts;
+            for (const FieldSpot& part : parts)
+                texts << part.read(bytes);
+            row << ShortString::trimmed(texts.join(QLatin1Char(' ')));
+        }
+        m_model->numbers << (m_table.rows == ExportTable::Rows::Archive ? n : qint64(m_model->rows.size()) + 1);
+        m_model->rows << row;
+        return true;
+    });
+}
+
+void ExportWindow::cmdEsportaClick()
+{
+    if (!MessageBox::question(this, kAskExport))
+        return;
+    QList<Spreadsheet::Column> columns;
+    for (const ExportColumn& column : m_table.columns)
+        columns << Spreadsheet::Column {column.sheetHeader, column.width};
+    const QString path = ProgramFolder::file(m_table.fileName);
+    if (!Spreadsheet::write(path, m_table.sheet, columns, m_model->rows)) {
+        MessageBox::plain(this, kExportError);
+        return;
+    }
+    if (MessageBox::question(this, kAskOpen))
+        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+void ExportWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Artwork::paintBackground(painter, *this);
+}
+
+TfrmExpLibri::TfrmExpLibri(QWidget* parent)
+    : ExportWindow(table(0), QString(), parent)
+{
+}
+
+TfrmExpDVD::TfrmExpDVD(QWidget* parent)
+    : ExportWindow(table(1), QString(), parent)
+{
+}
+
+TfrmExpAnagrafica::TfrmExpAnagrafica(QWidget* parent)
+    : ExportWindow(table(2), QString(), parent)
+{
+}
+
+TfrmExpPrestiti::TfrmExpPrestiti(const QString& registerPath, QWidget* parent)
+    : ExportWindow(table(3), registerPath, parent)
+{
+}
+
+TfrmExpPrestitiSca::TfrmExpPrestitiSca(const QString& registerPath, QWidget* parent)
+    : ExportWindow(table(4), registerPath, parent)
+{
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Spreadsheet.h"
+
+#include <QDialog>
+
+class ClickableLabel;
+class QLabel;
+class QTableView;
+class RecordType;
+class StatusLine;
+
+// One exported column: its header on screen and in the spreadsheet, its width there, and the
+// record fields it holds (several are joined with single blanks).
+struct ExportColumn {
+    QString gridHeader;
+    QString sheetHeader;
+    int width;
+    QStringList fields;
+};
+
+// What tells one export window from another.
+struct ExportTable {
+    enum class Rows { Archive, Register, Overdue };
+    QString objectName;
+    QString caption;
+    QString helpTopic;
+    QString sheet;
+    QString fileName; // in the program folder
+    const RecordType* type = nullptr;
+    Rows rows = Rows::Archive;
+    QList<ExportColumn> columns;
+};
+
+// The export window: the records in a grid, then the spreadsheet file written from it and offered
+// to the program that opens it.
+class ExportWindow : public QDialog {
+    Q_OBJECT
+public:
+    // The register exports read the register given; the archive exports their own archive.
+    ExportWindow(const ExportTable& table, const QString& registerPath, QWidget* parent);
+
+    QLabel* imgLogo;
+    QTableView* grdRecords;
+    ClickableLabel* cmdEsporta;
+    ClickableLabel* cmdGuida;
+    ClickableLabel* cmdEsci;
+    QLabel* panInfo;
+
+    // The rows of the grid, without the "N." column.
+    const QList<QStringList>& rows() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void load(const QString& path);
+    void cmdEsportaClick();
+
+    const ExportTable& m_table;
+    class ExportModel* m_model;
+    StatusLine* m_status;
+};
+
+class TfrmExpLibri : public ExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpLibri(QWidget* parent);
+};
+
+class TfrmExpDVD : public ExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpDVD(QWidget* parent);
+};
+
+class TfrmExpAnagrafica : public ExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpAnagrafica(QWidget* parent);
+};
+
+class TfrmExpPrestiti : public ExportWindow {
+    Q_OBJECT
+public:
+    TfrmExpPrestiti(const QString& registerPath, QWidget* parent);
+};
+
+class TfrmExpPrestitiSca : public ExportWindow {
+    Q_OBJECT
+public:
+    TfrmExpPrestitiSca(const QString& registerPath, QWidget* parent);
+};
