@@ -141,6 +141,14 @@ public:
     QList<qint64> numbers;
     QList<QStringList> rows;
 
+    void reset(QList<qint64> newNumbers, QList<QStringList> newRows)
+    {
+        beginResetModel();
+        numbers = std::move(newNumbers);
+        rows = std::move(newRows);
+        endResetModel();
+    }
+
     int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : int(rows.size()); }
     int columnCount(const QModelIndex& parent) const override
     {
@@ -245,6 +253,8 @@ void ExportWindow::load(const QString& path)
         spots << parts;
     }
     const QDate today = Clock::today();
+    QList<qint64> numbers;
+    QList<QStringList> rows;
     // A failure keeps the rows read so far, unreported.
     RecordFile(path, m_table.type->size()).scan([&](qint64 n, const char* bytes) {
         if (m_table.rows == ExportTable::Rows::Overdue
@@ -258,10 +268,11 @@ void ExportWindow::load(const QString& path)
                 texts << part.read(bytes);
             row << ShortString::trimmed(texts.join(QLatin1Char(' ')));
         }
-        m_model->numbers << (m_table.rows == ExportTable::Rows::Archive ? n : qint64(m_model->rows.size()) + 1);
-        m_model->rows << row;
+        numbers << (m_table.rows == ExportTable::Rows::Archive ? n : qint64(rows.size()) + 1);
+        rows << row;
         return true;
     });
+    m_model->reset(std::move(numbers), std::move(rows));
 }
 
 void ExportWindow::cmdEsportaClick()

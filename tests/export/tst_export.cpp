@@ -9,6 +9,7 @@
 #include "TestFixture.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QProcess>
 #include <QTableView>
 #include <QtTest>
@@ -124,6 +125,8 @@ private slots:
         QCOMPARE(window.size(), QSize(862, 560));
         auto* model = window.grdRecords->model();
         QCOMPARE(model->rowCount(), 3);
+        // The view knows of the rows, not only the model.
+        QCOMPARE(window.grdRecords->verticalHeader()->count(), 3);
         QCOMPARE(model->columnCount(), 26);
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("N."));
         QCOMPARE(model->headerData(13, Qt::Horizontal).toString(), QStringLiteral("Citt\u00E0 pubblicazione"));
