@@ -4,6 +4,7 @@
 #include "Clock.h"
 #include "TfrmAnagrafica.h"
 #include "TfrmMenuPrestiti.h"
+#include "TfrmMenuRiepilogoPrestiti.h"
 #include "TfrmPrestiti.h"
 #include "TfrmRestituzioni.h"
 #include "TfrmTessera.h"
@@ -40,6 +41,7 @@ Screens::Screens()
 
 Screens::~Screens()
 {
+    delete m_summaryMenu;
     delete m_returns;
     delete m_lending;
     delete m_loanMenu;
@@ -96,6 +98,8 @@ TfrmMenuPrestiti* Screens::frmMenuPrestiti()
             frmPrestiti()->setWindowTitle(
                 QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno ") + QString::number(Clock::today().year()));
             openWork(frmPrestiti());
+        } else if (choice == QLatin1String("storico")) {
+            showInstead(frmMenuRiepilogoPrestiti(), m_loanMenu);
         } else if (choice == QLatin1String("restituzioni")) {
             frmRestituzioni()->setWindowTitle(QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
             openWork(frmRestituzioni());
@@ -105,6 +109,13 @@ TfrmMenuPrestiti* Screens::frmMenuPrestiti()
         m_loanMenu->hide();
     });
     return m_loanMenu;
+}
+
+TfrmMenuRiepilogoPrestiti* Screens::frmMenuRiepilogoPrestiti()
+{
+    if (!m_summaryMenu)
+        m_summaryMenu = adopt<TfrmMenuRiepilogoPrestiti>(new TfrmMenuRiepilogoPrestiti);
+    return m_summaryMenu;
 }
 
 LoanDesk* Screens::frmPrestiti()
@@ -170,6 +181,7 @@ void Screens::endProgram()
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
              static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_cards), static_cast<QWidget*>(m_books),
              static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
+             static_cast<QWidget*>(m_summaryMenu),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();

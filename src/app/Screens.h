@@ -5,6 +5,7 @@
 class CardScreen;
 class LoanDesk;
 class TfrmMenuPrestiti;
+class TfrmMenuRiepilogoPrestiti;
 class TfrmTessera;
 class QWidget;
 class TfrmAvvio;
@@ -33,6 +34,7 @@ public:
     TfrmMenuPrestiti* frmMenuPrestiti();
     LoanDesk* frmPrestiti();
     LoanDesk* frmRestituzioni();
+    TfrmMenuRiepilogoPrestiti* frmMenuRiepilogoPrestiti();
 
 signals:
     void programEnded();
@@ -55,4 +57,5 @@ private:
     TfrmMenuPrestiti* m_loanMenu = nullptr;
     LoanDesk* m_lending = nullptr;
     LoanDesk* m_returns = nullptr;
+    TfrmMenuRiepilogoPrestiti* m_summaryMenu = nullptr;
 };

@@ -13,13 +13,14 @@ const QString kEmptyList = QStringLiteral("Ricerca non applicabile: la lista non
 
 } // namespace
 
-ListFinder::ListFinder(QLineEdit* field, QPushButton* button, ResultList* list)
+ListFinder::ListFinder(QLineEdit* field, QPushButton* button, ResultList* list, bool enterMovesToButton)
     : QObject(list)
     , m_field(field)
     , m_button(button)
     , m_list(list)
 {
-    connect(m_field, &QLineEdit::returnPressed, m_button, qOverload<>(&QWidget::setFocus));
+    if (enterMovesToButton)
+        connect(m_field, &QLineEdit::returnPressed, m_button, qOverload<>(&QWidget::setFocus));
     connect(m_button, &QPushButton::clicked, this, &ListFinder::find);
 }
 

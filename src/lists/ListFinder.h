@@ -12,7 +12,8 @@ class ResultList;
 class ListFinder : public QObject {
     Q_OBJECT
 public:
-    ListFinder(QLineEdit* field, QPushButton* button, ResultList* list);
+    // Enter in the field moves to the button, unless the window says otherwise.
+    ListFinder(QLineEdit* field, QPushButton* button, ResultList* list, bool enterMovesToButton = true);
 
     void find();
     void forgetKey() { m_memory.clear(); }

@@ -50,3 +50,24 @@ const LineBuilder& addedLoanLine()
     static const LineBuilder line = loanLine("  Scad. ");
     return line;
 }
+
+const LineBuilder& summaryLine()
+{
+    static const LineBuilder line = [] {
+        const RecordType& t = RecordType::of<TSchedaPrestito>();
+        LineBuilder b;
+        b.pad(t.spot(QStringLiteral("Tipo")), 5)
+            .text("  Cod. ")
+            .pad(t.spot(QStringLiteral("Codice")), 24)
+            .text("  ")
+            .pad(t.spot(QStringLiteral("Titolo")), 48)
+            .text("  Data: ")
+            .trim(t.spot(QStringLiteral("Data")))
+            .text("  Rest. ")
+            .pad(t.spot(QStringLiteral("DataRes")), 10)
+            .text("  Utente: ")
+            .trim(t.spot(QStringLiteral("Tesserato")));
+        return b;
+    }();
+    return line;
+}

@@ -10,3 +10,6 @@ const LineBuilder& memberListLine();
 // register; the line added right after a loan reads "  Scad. ".
 const LineBuilder& loanCardLine();
 const LineBuilder& addedLoanLine();
+
+// The line of a loan in the loan summary.
+const LineBuilder& summaryLine();

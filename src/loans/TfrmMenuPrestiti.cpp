@@ -60,8 +60,7 @@ TfrmMenuPrestiti::TfrmMenuPrestiti(QWidget* parent)
     btnApriRiepStorico = button("btnApriRiepStorico", QStringLiteral("Visualizza"));
     intStats = title("intStats", QStringLiteral("Statistiche prestiti mensili:"));
     btnApriRiepStats = button("btnApriRiepStats", QStringLiteral("Visualizza"));
-    // The loan history and the statistics come with their own screens.
-    btnApriRiepStorico->setEnabled(false);
+    // The statistics come with their own screen.
     btnApriRiepStats->setEnabled(false);
 
     imgGuida = new ClickableLabel(this);

@@ -31,10 +31,12 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-LinkLabel::LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent)
+LinkLabel::LinkLabel(
+    const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent, const QColor& colour)
     : QWidget(parent)
     , m_picture(new ClickableLabel(this))
     , m_text(new ClickableLabel(this))
+    , m_colour(colour.isValid() ? colour : kLinkColour)
 {
     m_picture->setPixmap(picture);
     m_text->setText(text);
@@ -61,6 +63,6 @@ LinkLabel::LinkLabel(const QPixmap& picture, const QString& text, const QFont& f
 void LinkLabel::setPressed(bool pressed)
 {
     QPalette p = m_text->palette();
-    p.setColor(QPalette::WindowText, pressed ? kPressedColour : kLinkColour);
+    p.setColor(QPalette::WindowText, pressed ? kPressedColour : m_colour);
     m_text->setPalette(p);
 }

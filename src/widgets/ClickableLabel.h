@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 
 // A picture or text that acts as a button: a hand cursor, and pressed / released / clicked.
@@ -18,12 +19,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// The blue link of the help, information and credits windows: a picture and a text that turn
-// orange while the mouse button is held on either, and open their target when clicked.
+// The link of the help, information and credits windows (blue) and of the loan summary menu: a
+// picture and a text that turn orange while the mouse button is held on either, and open their
+// target when clicked.
 class LinkLabel : public QWidget {
     Q_OBJECT
 public:
-    LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent = nullptr);
+    LinkLabel(const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent = nullptr,
+        const QColor& colour = QColor());
 
     ClickableLabel* textLabel() const { return m_text; }
     ClickableLabel* pictureLabel() const { return m_picture; }
@@ -36,4 +39,5 @@ private:
 
     ClickableLabel* m_picture;
     ClickableLabel* m_text;
+    QColor m_colour;
 };

@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(visibleWindows(), QList<QWidget*>({loans}));
         QCOMPARE(loans->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
         QCOMPARE(loans->lblMemory->text(), QStringLiteral("avvio"));
-        QVERIFY(!loans->btnApriRiepStorico->isEnabled());
+        QVERIFY(loans->btnApriRiepStorico->isEnabled());
+        QVERIFY(!loans->btnApriRiepStats->isEnabled());
         loans->btnApriPrestito->click();
         QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPrestiti()}));
         QCOMPARE(screens->frmPrestiti()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno 2015"));

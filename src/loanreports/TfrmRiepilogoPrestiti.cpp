@@ -1,0 +1,162 @@
+#include "TfrmRiepilogoPrestiti.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Dates.h"
+#include "EnterKey.h"
+#include "ListFinder.h"
+#include "ListLines.h"
+#include "ListReport.h"
+#include "MessageBox.h"
+#include "RecordFile.h"
+#include "RecordType.h"
+#include "ResultList.h"
+#include "ShortString.h"
+#include "TfrmGuida.h"
+#include "WindowFlags.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kNothingToPrint
+    = QStringLiteral("Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce.");
+const QString kPrintQuestion = QStringLiteral("Si vuole stampare il presente riepilogo?");
+
+QLabel* text(const QString& content, QWidget* parent, bool bold = false)
+{
+    auto* label = new QLabel(content, parent);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+} // namespace
+
+TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
+    const QString& registerPath, const QString& code, const QDate& start, const QDate& end, QWidget* parent)
+    : QDialog(parent, kFixedDialog)
+{
+    setObjectName(QStringLiteral("frmRiepilogoPrestiti"));
+    setWindowTitle(QStringLiteral(" Lettoria 3.0 - Riepilogo Prestiti Libri e DVD"));
+    setFixedSize(900, 600);
+    lblTipologia = text(QStringLiteral("Codice libro o DVD:"), this, true);
+    titTipologia = text(QStringLiteral("- - -"), this, true);
+    titTipologia->setObjectName(QStringLiteral("titTipologia"));
+    lblRigo01 = text(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da "
+                                    "cercare e premere il pulsante Trova."),
+        this);
+    lblRigo02 = text(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare "
+                                    "di nuovo clic su Trova."),
+        this);
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
+    btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    lstRecords = new ResultList(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    infIntervallo = text(QStringLiteral("Intervallo selezionato:"), this, true);
+    lblIntervallo = text(QString(), this);
+    lblIntervallo->setObjectName(QStringLiteral("lblIntervallo"));
+    infTotKmPercorsi = text(QStringLiteral("Totale prestiti:"), this, true);
+    lblTotCosti = text(QStringLiteral("0"), this, true);
+    lblTotCosti->setObjectName(QStringLiteral("lblTotCosti"));
+    btnStampa = new QPushButton(QStringLiteral("Stampa riepilogo"), this);
+    btnStampa->setObjectName(QStringLiteral("btnStampa"));
+    btnEsci = new QPushButton(QStringLiteral("Esci"), this);
+    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    for (QPushButton* b : {btnTrova, btnStampa, btnEsci}) {
+        b->setMinimumSize(120, 32);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    imgGuida = new ClickableLabel(this);
+    imgGuida->setObjectName(QStringLiteral("imgGuida"));
+    imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
+    imgGuida->setCursor(Qt::PointingHandCursor);
+    // Enter in the find field does nothing of its own here.
+    m_finder = new ListFinder(txtTrova, btnTrova, lstRecords, false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lblTipologia);
+    top->addWidget(titTipologia, 1);
+    top->addWidget(imgGuida);
+    auto* find = new QHBoxLayout;
+    find->addWidget(txtTrova, 1);
+    find->addWidget(btnTrova);
+    auto* totals = new QGridLayout;
+    totals->addWidget(infIntervallo, 0, 0);
+    totals->addWidget(lblIntervallo, 0, 1);
+    totals->addWidget(infTotKmPercorsi, 1, 0);
+    totals->addWidget(lblTotCosti, 1, 1);
+    totals->setColumnStretch(1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnStampa);
+    buttons->addWidget(btnEsci);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(lblRigo01);
+    layout->addWidget(lblRigo02);
+    layout->addLayout(find);
+    layout->addWidget(lstRecords, 1);
+    layout->addLayout(totals);
+    layout->addLayout(buttons);
+
+    connect(btnStampa, &QPushButton::clicked, this, &TfrmRiepilogoPrestiti::btnStampaClick);
+    connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
+    connect(imgGuida, &ClickableLabel::clicked, this, [this] { TfrmGuida::showTopic(this, QStringLiteral("riepilogo")); });
+    pressButtonsOnEnter(this);
+    load(registerPath, code, start, end);
+    txtTrova->setFocus();
+}
+
+void TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end)
+{
+    const RecordType& type = RecordType::of<TSchedaPrestito>();
+    const FieldSpot made = type.spot(QStringLiteral("Data"));
+    const FieldSpot codice = type.spot(QStringLiteral("Codice"));
+    const QString filter = ShortString::lowerAToZ(ShortString::trimmed(code));
+    RecordLines lines;
+    bool any = false;
+    const bool read = RecordFile(registerPath, type.size()).scan([&](qint64 n, const char* bytes) {
+        any = true;
+        // A loan date that is no date lies in no period: the loan is left out, the rest goes on.
+        const QDate date = Dates::parse(made.read(bytes));
+        if (!date.isValid() || date < start || date > end)
+            return true;
+        const QString stored = codice.read(bytes);
+        if (!filter.isEmpty() && (stored.isEmpty() || ShortString::lowerAToZ(stored) != filter))
+            return true;
+        lines.append(summaryLine().line(bytes), n);
+        return true;
+    });
+    if (any)
+        titTipologia->setText(filter.isEmpty() ? QStringLiteral("Tutti i prestiti") : ShortString::trimmed(code));
+    lblTotCosti->setText(read ? QString::number(lines.lines.size()) : QStringLiteral("0"));
+    lstRecords->setLines(std::move(lines));
+    lblIntervallo->setText(QStringLiteral("Dal   ") + Dates::format(start) + QStringLiteral("   al   ") + Dates::format(end));
+}
+
+void TfrmRiepilogoPrestiti::btnStampaClick()
+{
+    if (lstRecords->count() == 0) {
+        MessageBox::warning(this, kNothingToPrint);
+        return;
+    }
+    if (!MessageBox::question(this, kPrintQuestion))
+        return;
+    QStringList lines = lstRecords->lines();
+    lines << QStringLiteral("- - - - - - - - - - - - - - - -")
+          << QStringLiteral("INTERVALLO SELEZIONATO:    ") + ShortString::trimmed(lblIntervallo->text())
+          << QStringLiteral("TOTALE PRESTITI:  ") + ShortString::trimmed(lblTotCosti->text());
+    printList(this, QStringLiteral("Riepilogo prestiti libri e DVD - Codice: ") + ShortString::trimmed(titTipologia->text()),
+        lines);
+}

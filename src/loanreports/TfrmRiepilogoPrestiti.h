@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+
+class ClickableLabel;
+class ListFinder;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ResultList;
+
+// The loan summary: the loans of one register made within a period, optionally of one code, with
+// their total; printed with the period and the total.
+class TfrmRiepilogoPrestiti : public QDialog {
+    Q_OBJECT
+public:
+    TfrmRiepilogoPrestiti(const QString& registerPath, const QString& code, const QDate& start, const QDate& end,
+        QWidget* parent);
+
+    QLabel* lblTipologia;
+    QLabel* titTipologia;
+    QLabel* lblRigo01;
+    QLabel* lblRigo02;
+    QLineEdit* txtTrova;
+    QPushButton* btnTrova;
+    ResultList* lstRecords;
+    QLabel* infIntervallo;
+    QLabel* lblIntervallo;
+    QLabel* infTotKmPercorsi;
+    QLabel* lblTotCosti;
+    QPushButton* btnStampa;
+    QPushButton* btnEsci;
+    ClickableLabel* imgGuida;
+
+private:
+    void load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end);
+    void btnStampaClick();
+
+    ListFinder* m_finder;
+};
