@@ -5,6 +5,7 @@
 #include "TfrmAnagrafica.h"
 #include "TfrmMenuPrestiti.h"
 #include "TfrmMenuRiepilogoPrestiti.h"
+#include "TfrmStatistiche.h"
 #include "TfrmPrestiti.h"
 #include "TfrmRestituzioni.h"
 #include "TfrmTessera.h"
@@ -41,6 +42,7 @@ Screens::Screens()
 
 Screens::~Screens()
 {
+    delete m_statistics;
     delete m_summaryMenu;
     delete m_returns;
     delete m_lending;
@@ -98,6 +100,8 @@ TfrmMenuPrestiti* Screens::frmMenuPrestiti()
             frmPrestiti()->setWindowTitle(
                 QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno ") + QString::number(Clock::today().year()));
             openWork(frmPrestiti());
+        } else if (choice == QLatin1String("statistiche")) {
+            openWork(frmStatistiche());
         } else if (choice == QLatin1String("storico")) {
             showInstead(frmMenuRiepilogoPrestiti(), m_loanMenu);
         } else if (choice == QLatin1String("restituzioni")) {
@@ -116,6 +120,13 @@ TfrmMenuRiepilogoPrestiti* Screens::frmMenuRiepilogoPrestiti()
     if (!m_summaryMenu)
         m_summaryMenu = adopt<TfrmMenuRiepilogoPrestiti>(new TfrmMenuRiepilogoPrestiti);
     return m_summaryMenu;
+}
+
+TfrmStatistiche* Screens::frmStatistiche()
+{
+    if (!m_statistics)
+        m_statistics = adopt<TfrmStatistiche>(new TfrmStatistiche);
+    return m_statistics;
 }
 
 LoanDesk* Screens::frmPrestiti()
@@ -181,7 +192,7 @@ void Screens::endProgram()
     for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
              static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_cards), static_cast<QWidget*>(m_books),
              static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
-             static_cast<QWidget*>(m_summaryMenu),
+             static_cast<QWidget*>(m_summaryMenu), static_cast<QWidget*>(m_statistics),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();

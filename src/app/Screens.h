@@ -6,6 +6,7 @@ class CardScreen;
 class LoanDesk;
 class TfrmMenuPrestiti;
 class TfrmMenuRiepilogoPrestiti;
+class TfrmStatistiche;
 class TfrmTessera;
 class QWidget;
 class TfrmAvvio;
@@ -35,6 +36,7 @@ public:
     LoanDesk* frmPrestiti();
     LoanDesk* frmRestituzioni();
     TfrmMenuRiepilogoPrestiti* frmMenuRiepilogoPrestiti();
+    TfrmStatistiche* frmStatistiche();
 
 signals:
     void programEnded();
@@ -58,4 +60,5 @@ private:
     LoanDesk* m_lending = nullptr;
     LoanDesk* m_returns = nullptr;
     TfrmMenuRiepilogoPrestiti* m_summaryMenu = nullptr;
+    TfrmStatistiche* m_statistics = nullptr;
 };

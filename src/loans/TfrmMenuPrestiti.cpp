@@ -60,8 +60,6 @@ TfrmMenuPrestiti::TfrmMenuPrestiti(QWidget* parent)
     btnApriRiepStorico = button("btnApriRiepStorico", QStringLiteral("Visualizza"));
     intStats = title("intStats", QStringLiteral("Statistiche prestiti mensili:"));
     btnApriRiepStats = button("btnApriRiepStats", QStringLiteral("Visualizza"));
-    // The statistics come with their own screen.
-    btnApriRiepStats->setEnabled(false);
 
     imgGuida = new ClickableLabel(this);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));

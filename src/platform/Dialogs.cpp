@@ -2,13 +2,14 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QList>
 
 namespace {
 
 bool g_testing = false;
 QList<QString> g_files;
-QList<std::optional<int>> g_numbers;
+QList<std::optional<QString>> g_texts;
 
 } // namespace
 
@@ -19,30 +20,29 @@ QString Dialogs::openFile(QWidget* parent, const QString& title, const QString& 
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
 }
 
-std::optional<int> Dialogs::askNumber(
-    QWidget* parent, const QString& title, const QString& label, int value, int minimum, int maximum)
+std::optional<QString> Dialogs::askText(QWidget* parent, const QString& title, const QString& label, const QString& value)
 {
     if (g_testing)
-        return g_numbers.isEmpty() ? std::nullopt : g_numbers.takeFirst();
+        return g_texts.isEmpty() ? std::nullopt : g_texts.takeFirst();
     bool ok = false;
-    const int number = QInputDialog::getInt(parent, title, label, value, minimum, maximum, 1, &ok);
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, &ok);
     if (!ok)
         return std::nullopt;
-    return number;
+    return text;
 }
 
 void Dialogs::startTesting()
 {
     g_testing = true;
     g_files.clear();
-    g_numbers.clear();
+    g_texts.clear();
 }
 
 void Dialogs::stopTesting()
 {
     g_testing = false;
     g_files.clear();
-    g_numbers.clear();
+    g_texts.clear();
 }
 
 void Dialogs::scriptFile(const QString& path)
@@ -50,7 +50,7 @@ void Dialogs::scriptFile(const QString& path)
     g_files.append(path);
 }
 
-void Dialogs::scriptNumber(std::optional<int> number)
+void Dialogs::scriptText(std::optional<QString> text)
 {
-    g_numbers.append(number);
+    g_texts.append(text);
 }

@@ -60,6 +60,26 @@ bool print(QWidget* parent, const Report& report)
     return printOn(printer, report);
 }
 
+bool printCopies(QWidget* parent, const Report& report, int copies)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(std::max(1, copies));
+    printer.setPageOrientation(report.orientation);
+    if (!choosePrinter(parent, printer, int(paginate(report).size())))
+        return false;
+    // The copies the dialog ends with (in tests, those proposed), printed one by one.
+    const int chosen = g_testing ? copies : printer.copyCount();
+    printer.setCopyCount(1);
+    bool printed = true;
+    for (int copy = 0; copy < chosen; ++copy) {
+        if (g_testing)
+            record(report, false);
+        else
+            printed = printOn(printer, report) && printed;
+    }
+    return printed;
+}
+
 void preview(QWidget* parent, const Report& report)
 {
     if (g_testing) {

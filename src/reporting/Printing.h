@@ -14,6 +14,8 @@ namespace Printing {
 
 // False when the user cancelled the print dialog or the printing failed.
 bool print(QWidget* parent, const Report& report);
+// The print dialog proposes the copies; the report is then printed once for each copy chosen.
+bool printCopies(QWidget* parent, const Report& report, int copies);
 void preview(QWidget* parent, const Report& report);
 bool writePdf(const Report& report, const QString& path);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Chart.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -14,7 +16,7 @@
 // and pictures of named objects.
 
 struct ReportObject {
-    enum class Kind { Text, Picture, Rectangle, Line };
+    enum class Kind { Text, Picture, Rectangle, Line, Chart };
 
     Kind kind = Kind::Text;
     QString name;
@@ -36,6 +38,8 @@ struct ReportObject {
     qreal outlineWidth = 0.2; // millimetres
     // Picture boxes: scaled to fit, proportions kept, centred.
     QImage picture;
+    // Chart boxes: drawn by the chart engine into the box.
+    Chart chart;
 };
 
 struct ReportBand {

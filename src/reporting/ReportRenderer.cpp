@@ -55,6 +55,9 @@ public:
             m_painter.setPen(pen(object));
             m_painter.drawLine(device(box).topLeft(), device(box).bottomRight());
             break;
+        case ReportObject::Kind::Chart:
+            drawChart(m_painter, device(box), object.chart);
+            break;
         }
     }
 

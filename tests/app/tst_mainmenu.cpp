@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(loans->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
         QCOMPARE(loans->lblMemory->text(), QStringLiteral("avvio"));
         QVERIFY(loans->btnApriRiepStorico->isEnabled());
-        QVERIFY(!loans->btnApriRiepStats->isEnabled());
+        QVERIFY(loans->btnApriRiepStats->isEnabled());
         loans->btnApriPrestito->click();
         QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPrestiti()}));
         QCOMPARE(screens->frmPrestiti()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno 2015"));

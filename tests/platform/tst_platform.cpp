@@ -50,11 +50,11 @@ private slots:
     {
         TestFixture fx;
         Dialogs::scriptFile("/tmp/foto.jpg");
-        Dialogs::scriptNumber(3);
+        Dialogs::scriptText(QStringLiteral("3"));
         QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QStringLiteral("/tmp/foto.jpg"));
         QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QString());
-        QCOMPARE(Dialogs::askNumber(nullptr, "Copie", "Numero", 1, 1, 99), std::optional<int>(3));
-        QVERIFY(!Dialogs::askNumber(nullptr, "Copie", "Numero", 1, 1, 99).has_value());
+        QCOMPARE(Dialogs::askText(nullptr, "Copie", "Numero", "1"), std::optional<QString>("3"));
+        QVERIFY(!Dialogs::askText(nullptr, "Copie", "Numero", "1").has_value());
     }
 
     void clockFolderAndShellAreSeams()
