@@ -263,6 +263,10 @@ void ExportWindow::load(const QString& path)
         QStringList row;
         row.reserve(spots.size());
         for (const QList<FieldSpot>& parts : spots) {
+            if (parts.size() == 1) {
+                row << parts.front().read(bytes);
+                continue;
+            }
             QStringList texts;
             for (const FieldSpot& part : parts)
                 texts << part.read(bytes);

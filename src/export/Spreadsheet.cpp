@@ -6,13 +6,19 @@
 
 namespace {
 
-QString cell(const QString& text)
+// Appends a cell's text, trimmed, with the three characters an HTML table would swallow escaped.
+void appendCell(QString& html, const QString& text)
 {
-    QString escaped = ShortString::trimmed(text);
-    escaped.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    escaped.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-    escaped.replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    return escaped;
+    for (const QChar c : ShortString::trimmed(text)) {
+        if (c == QLatin1Char('&'))
+            html += QLatin1String("&amp;");
+        else if (c == QLatin1Char('<'))
+            html += QLatin1String("&lt;");
+        else if (c == QLatin1Char('>'))
+            html += QLatin1String("&gt;");
+        else
+            html += c;
+    }
 }
 
 } // namespace
@@ -34,15 +40,23 @@ QByteArray content(const QString& sheet, const QList<Column>& columns, const QLi
         "</x:WorksheetOptions></x:ExcelWorksheet></x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]-->"
         "</head><body><table x:str><tr>");
     for (const Column& column : columns) {
-        html += QStringLiteral("<td style=\"text-align: left; font-weight: bold;\" width=")
-            + QString::number(column.width) + QLatin1Char('>') + cell(column.header) + QStringLiteral("</td>");
+        html += QLatin1String("<td style=\"text-align: left; font-weight: bold;\" width=");
+        html += QString::number(column.width);
+        html += QLatin1Char('>');
+        appendCell(html, column.header);
+        html += QLatin1String("</td>");
     }
-    html += QStringLiteral("</tr>");
+    html += QLatin1String("</tr>");
+    // Written once into one growing text: an archive of tens of thousands of records.
+    html.reserve(html.size() + rows.size() * (columns.size() * 40 + 9));
     for (const QStringList& row : rows) {
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < columns.size(); ++c)
-            html += QStringLiteral("<td style=\"text-align: left;\">") + cell(row.value(c)) + QStringLiteral("</td>");
-        html += QStringLiteral("</tr>");
+        html += QLatin1String("<tr>");
+        for (int c = 0; c < columns.size(); ++c) {
+            html += QLatin1String("<td style=\"text-align: left;\">");
+            appendCell(html, row.value(c));
+            html += QLatin1String("</td>");
+        }
+        html += QLatin1String("</tr>");
     }
     html += QStringLiteral("</table></body></html>");
     return Windows1252::encode(html);
