@@ -1,5 +1,6 @@
 #include "Chart.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -14,6 +15,15 @@ QFont verdana(qreal pixels, bool bold)
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(std::max(1, int(pixels)));
     font.setBold(bold);
+    return font;
+}
+
+// The font, made smaller where the text would not fit the width (printers measure fonts their
+// own way).
+QFont fitted(QFont font, const QString& text, qreal width, QPaintDevice* device)
+{
+    while (font.pixelSize() > 4 && QFontMetricsF(font, device).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 
@@ -122,7 +132,7 @@ void drawChart(QPainter& painter, const QRectF& area, const Chart& chart)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, Qt::white);
     const qreal unit = std::min(area.width() / 100.0, area.height() / 70.0);
-    painter.setFont(verdana(4 * unit, true));
+    painter.setFont(fitted(verdana(4 * unit, true), chart.title, area.width() * 0.95, painter.device()));
     painter.setPen(chart.titleColour);
     const QRectF title(area.left(), area.top() + unit, area.width(), 6 * unit);
     painter.drawText(title, Qt::AlignCenter, chart.title);
@@ -145,7 +155,7 @@ void drawChart(QPainter& painter, const QRectF& area, const Chart& chart)
         painter.drawText(QRectF(at.x() + 2.2 * unit, at.y(), cell - 2.4 * unit, 2.2 * unit), Qt::AlignLeft | Qt::AlignVCenter,
             chart.points.at(i).label);
     }
-    painter.setFont(verdana(2.2 * unit, true));
+    painter.setFont(fitted(verdana(2.2 * unit, true), chart.foot, area.width() * 0.95, painter.device()));
     painter.setPen(chart.footColour);
     painter.drawText(QRectF(area.left(), area.bottom() - 4.5 * unit, area.width(), 4 * unit), Qt::AlignCenter, chart.foot);
 
