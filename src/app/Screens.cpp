@@ -3,6 +3,7 @@
 #include "CatalogueScreen.h"
 #include "Clock.h"
 #include "TfrmAnagrafica.h"
+#include "TfrmMenuCatalogo.h"
 #include "TfrmMenuPrestiti.h"
 #include "TfrmMenuRiepilogoPrestiti.h"
 #include "TfrmStatistiche.h"
@@ -38,10 +39,14 @@ Screens::Screens()
     m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
     m_menu->setAreaEnabled(TfrmAvvio::Area::Prestiti, true);
+    m_menu->setAreaEnabled(TfrmAvvio::Area::Catalogo, true);
 }
 
 Screens::~Screens()
 {
+    delete m_consultDvds;
+    delete m_consultBooks;
+    delete m_catalogueMenu;
     delete m_statistics;
     delete m_summaryMenu;
     delete m_returns;
@@ -122,6 +127,38 @@ TfrmMenuRiepilogoPrestiti* Screens::frmMenuRiepilogoPrestiti()
     return m_summaryMenu;
 }
 
+TfrmMenuCatalogo* Screens::frmMenuCatalogo()
+{
+    if (m_catalogueMenu)
+        return m_catalogueMenu;
+    m_catalogueMenu = new TfrmMenuCatalogo;
+    connect(m_catalogueMenu, &TfrmMenuCatalogo::catalogueChosen, this, [this](const QString& choice) {
+        openWork(choice == QLatin1String("libri") ? frmConsultaLibri() : frmConsultaDVD());
+        m_catalogueMenu->hide();
+    });
+    connect(m_catalogueMenu, &TfrmMenuCatalogo::programEndRequested, this, &Screens::endProgram);
+    return m_catalogueMenu;
+}
+
+// The consultation screens close back to the consultation menu, never to the main menu.
+CardScreen* Screens::frmConsultaLibri()
+{
+    if (!m_consultBooks) {
+        m_consultBooks = new TfrmConsultaLibri;
+        connect(m_consultBooks, &CardScreen::closed, this, [this] { showMaximizedInstead(frmMenuCatalogo(), m_consultBooks); });
+    }
+    return m_consultBooks;
+}
+
+CardScreen* Screens::frmConsultaDVD()
+{
+    if (!m_consultDvds) {
+        m_consultDvds = new TfrmConsultaDVD;
+        connect(m_consultDvds, &CardScreen::closed, this, [this] { showMaximizedInstead(frmMenuCatalogo(), m_consultDvds); });
+    }
+    return m_consultDvds;
+}
+
 TfrmStatistiche* Screens::frmStatistiche()
 {
     if (!m_statistics)
@@ -161,6 +198,9 @@ void Screens::openArea(int area)
     case TfrmAvvio::Area::Prestiti:
         showInstead(frmMenuPrestiti(), m_menu);
         break;
+    case TfrmAvvio::Area::Catalogo:
+        showMaximizedInstead(frmMenuCatalogo(), m_menu);
+        break;
     default:
         break;
     }
@@ -179,6 +219,14 @@ void Screens::start()
     m_password->show();
 }
 
+void Screens::showMaximizedInstead(QWidget* shown, QWidget* hidden)
+{
+    shown->showMaximized();
+    shown->raise();
+    shown->activateWindow();
+    hidden->hide();
+}
+
 void Screens::showInstead(QWidget* shown, QWidget* hidden)
 {
     shown->show();
@@ -193,6 +241,8 @@ void Screens::endProgram()
              static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_cards), static_cast<QWidget*>(m_books),
              static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
              static_cast<QWidget*>(m_summaryMenu), static_cast<QWidget*>(m_statistics),
+             static_cast<QWidget*>(m_catalogueMenu), static_cast<QWidget*>(m_consultBooks),
+             static_cast<QWidget*>(m_consultDvds),
              static_cast<QWidget*>(m_dvds)}) {
         if (window)
             window->hide();

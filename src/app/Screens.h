@@ -7,6 +7,7 @@ class LoanDesk;
 class TfrmMenuPrestiti;
 class TfrmMenuRiepilogoPrestiti;
 class TfrmStatistiche;
+class TfrmMenuCatalogo;
 class TfrmTessera;
 class QWidget;
 class TfrmAvvio;
@@ -37,12 +38,16 @@ public:
     LoanDesk* frmRestituzioni();
     TfrmMenuRiepilogoPrestiti* frmMenuRiepilogoPrestiti();
     TfrmStatistiche* frmStatistiche();
+    TfrmMenuCatalogo* frmMenuCatalogo();
+    CardScreen* frmConsultaLibri();
+    CardScreen* frmConsultaDVD();
 
 signals:
     void programEnded();
 
 private:
     void showInstead(QWidget* shown, QWidget* hidden);
+    void showMaximizedInstead(QWidget* shown, QWidget* hidden);
     void endProgram();
     void openArea(int area);
     void openWork(QWidget* screen);
@@ -61,4 +66,7 @@ private:
     LoanDesk* m_returns = nullptr;
     TfrmMenuRiepilogoPrestiti* m_summaryMenu = nullptr;
     TfrmStatistiche* m_statistics = nullptr;
+    TfrmMenuCatalogo* m_catalogueMenu = nullptr;
+    CardScreen* m_consultBooks = nullptr;
+    CardScreen* m_consultDvds = nullptr;
 };

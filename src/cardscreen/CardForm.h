@@ -74,4 +74,9 @@ struct CardForm {
     QHash<QString, QString> statusTexts; // control name -> status-line text
     // Whether showing the screen puts the focus in the first field, as the New button does.
     bool focusOnShow = true;
+    // The status line's first text.
+    QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
+    // A screen to look at records with, never to change them: every field read-only, every list
+    // closed, no hand cursor on the cancelled box.
+    bool readOnly = false;
 };

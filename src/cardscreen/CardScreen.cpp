@@ -25,7 +25,6 @@
 
 namespace {
 
-const QString kReady = QStringLiteral("Pronto per archiviare una nuova scheda...");
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
 // The panel every card screen is laid out in.
@@ -76,7 +75,7 @@ void CardScreen::build()
     panel->setFixedWidth(kPanel.width());
     panel->setMaximumHeight(kPanel.height());
 
-    panInfo = new QLabel(kReady, panel);
+    panInfo = new QLabel(m_form.readyText, panel);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
                                           "padding: 3px 10px; border-radius: 4px; }"));
@@ -131,17 +130,22 @@ void CardScreen::build()
     for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
         FieldHighlight::attach(it.value(), it.key());
 
-    connect(cmdNuovo, &QToolButton::clicked, this, [this] {
-        m_card.newCard();
-        focusField(m_chain.first());
-    });
-    connect(cmdSalva, &QToolButton::clicked, this, [this] { m_card.save(); });
+    // A read-only screen has neither New nor Save nor Help.
+    if (cmdNuovo) {
+        connect(cmdNuovo, &QToolButton::clicked, this, [this] {
+            m_card.newCard();
+            focusField(m_chain.first());
+        });
+    }
+    if (cmdSalva)
+        connect(cmdSalva, &QToolButton::clicked, this, [this] { m_card.save(); });
     connect(cmdPrimo, &QToolButton::clicked, this, [this] { m_card.first(); });
     connect(cmdIndietro, &QToolButton::clicked, this, [this] { m_card.previous(); });
     connect(cmdAvanti, &QToolButton::clicked, this, [this] { m_card.next(); });
     connect(cmdUltimo, &QToolButton::clicked, this, [this] { m_card.last(); });
     connect(cmdTrova, &QToolButton::clicked, this, [this] { openSearch(*m_form.findTable); });
-    connect(cmdGuida, &QToolButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_form.helpTopic); });
+    if (cmdGuida)
+        connect(cmdGuida, &QToolButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_form.helpTopic); });
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
 }
 
@@ -288,7 +292,8 @@ QWidget* CardScreen::buildFields()
     chkAnnullata = new QCheckBox(m_form.cancelledText);
     chkAnnullata->setObjectName(QStringLiteral("chkAnnullata"));
     chkAnnullata->setFont(fieldFont());
-    chkAnnullata->setCursor(Qt::PointingHandCursor);
+    if (!m_form.readOnly)
+        chkAnnullata->setCursor(Qt::PointingHandCursor);
     auto* cancelledIcon = new QLabel;
     cancelledIcon->setObjectName(QStringLiteral("imgAnnullata"));
     cancelledIcon->setPixmap(Artwork::glyph(Artwork::Symbol::Cancelled, 22, kCrimson));
@@ -340,6 +345,8 @@ QWidget* CardScreen::makeControl(const CardField& field)
         }
         control = edit;
     }
+    if (m_form.readOnly)
+        edit->setReadOnly(true);
     applyTyping(field, edit);
     control->setObjectName(QStringLiteral("txt") + name);
     control->setFont(fieldFont());
@@ -521,7 +528,7 @@ void CardScreen::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     m_card.newCard();
-    panInfo->setText(kReady);
+    panInfo->setText(m_form.readyText);
     if (m_form.focusOnShow)
         focusField(m_chain.first());
 }
@@ -553,6 +560,18 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
     if (field.isEmpty())
         return QWidget::eventFilter(watched, event);
 
+    // The lists of a read-only screen never open: looked at, not chosen from.
+    if (m_form.readOnly && qobject_cast<QComboBox*>(control)) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::Wheel)
+            return true;
+        if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown
+                || (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier))
+                return true;
+        }
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
         if (fieldKeyPress(field, static_cast<QKeyEvent*>(event)))

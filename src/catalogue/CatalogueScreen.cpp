@@ -42,17 +42,21 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // Attachments, sheet printing and the Dewey table come with their own windows.
-    cmdFile->setEnabled(false);
-    cmdStampa->setEnabled(false);
-    if (btnDewey)
-        btnDewey->setEnabled(false);
-
-    connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
-    connect(cmdEsporta, &QToolButton::clicked, this, [this] { m_table.exportArchive(this); });
+    // Attachments, sheet printing and the Dewey table come with their own windows; a consultation
+    // screen has no attachments, export, duplicate, code check or web search at all.
+    for (QWidget* later : std::initializer_list<QWidget*> {cmdFile, cmdStampa, btnDewey}) {
+        if (later)
+            later->setEnabled(false);
+    }
+    if (cmdDuplica)
+        connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
+    if (cmdEsporta)
+        connect(cmdEsporta, &QToolButton::clicked, this, [this] { m_table.exportArchive(this); });
     connect(cmdDisponibili, &QToolButton::clicked, this, [this] { openSearch(*m_table.availableTable); });
-    connect(btnCodice, &QPushButton::clicked, this, &CatalogueScreen::btnCodiceClick);
-    connect(btnGoogle, &QPushButton::clicked, this, &CatalogueScreen::btnGoogleClick);
+    if (btnCodice)
+        connect(btnCodice, &QPushButton::clicked, this, &CatalogueScreen::btnCodiceClick);
+    if (btnGoogle)
+        connect(btnGoogle, &QPushButton::clicked, this, &CatalogueScreen::btnGoogleClick);
 }
 
 bool CatalogueScreen::checkCard()
@@ -153,5 +157,15 @@ TfrmLibri::TfrmLibri(QWidget* parent)
 
 TfrmDVD::TfrmDVD(QWidget* parent)
     : CatalogueScreen(dvdsCard(), parent)
+{
+}
+
+TfrmConsultaLibri::TfrmConsultaLibri(QWidget* parent)
+    : CatalogueScreen(booksConsultation(), parent)
+{
+}
+
+TfrmConsultaDVD::TfrmConsultaDVD(QWidget* parent)
+    : CatalogueScreen(dvdsConsultation(), parent)
 {
 }

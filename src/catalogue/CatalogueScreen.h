@@ -4,7 +4,7 @@
 #include "CatalogueTable.h"
 
 // The book and DVD card screens: the card screen with a validated identification code, the loan
-// texts written by the loan desk, duplication and the web search.
+// texts written by the loan desk, duplication and the web search; and their read-only twins.
 class CatalogueScreen : public CardScreen {
     Q_OBJECT
 public:
@@ -48,4 +48,17 @@ class TfrmDVD : public CatalogueScreen {
     Q_OBJECT
 public:
     explicit TfrmDVD(QWidget* parent = nullptr);
+};
+
+// The read-only catalogue for visitors: the book and DVD card screens, looked at, never changed.
+class TfrmConsultaLibri : public CatalogueScreen {
+    Q_OBJECT
+public:
+    explicit TfrmConsultaLibri(QWidget* parent = nullptr);
+};
+
+class TfrmConsultaDVD : public CatalogueScreen {
+    Q_OBJECT
+public:
+    explicit TfrmConsultaDVD(QWidget* parent = nullptr);
 };

@@ -213,7 +213,56 @@ CatalogueTable makeDvds()
     return c;
 }
 
+// The consultation screen of a card screen: the same fields, read-only and without their buttons,
+// a shorter button bar, its own texts and search markers.
+CatalogueTable consultation(const CatalogueTable& card, bool books)
+{
+    CatalogueTable c = card;
+    CardForm& t = c.form;
+    const QString item = books ? QStringLiteral("un libro") : QStringLiteral("un DVD");
+    t.objectName = books ? QStringLiteral("frmConsultaLibri") : QStringLiteral("frmConsultaDVD");
+    t.caption = books ? QStringLiteral(" Lettoria 3.0 - Consultazione Catalogo Libri")
+                      : QStringLiteral(" Lettoria 3.0 - Consultazione Catalogo DVD");
+    t.readOnly = true;
+    t.readyText = QStringLiteral("Pronto per consultare una nuova scheda...");
+    t.marker = books ? QStringLiteral("consulta_libri") : QStringLiteral("consulta_dvd");
+    for (CardField& field : t.fields)
+        field.button = nullptr;
+    t.buttonBar = {{{"cmdTrova", "Trova", Symbol::Catalogue}}, {{"cmdStampa", "Stampa", Symbol::Print}},
+        {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
+            {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
+            {"cmdUltimo", "Ultimo", Symbol::Last}},
+        {{"cmdDisponibili", "Disponibili", Symbol::Available}}, {{"cmdEsci", "Esci", Symbol::Exit}}};
+    t.statusTexts = {
+        {"cmdTrova", QStringLiteral("Trova %1 in catalogo.").arg(item)},
+        {"cmdDisponibili", QStringLiteral("Trova %1 in catalogo fra quelli disponibili per il prestito.").arg(item)},
+        {"cmdStampa", books ? QStringLiteral("Stampa la scheda del libro selezionato.")
+                            : QStringLiteral("Stampa la scheda del DVD selezionato.")},
+        {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+        {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+        {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+        {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+        {"cmdEsci", "Esci da questa schermata di lavoro."},
+    };
+    // The loan fields start empty here.
+    c.availableText = QString();
+    c.exportArchive = nullptr;
+    return c;
+}
+
 } // namespace
+
+const CatalogueTable& booksConsultation()
+{
+    static const CatalogueTable table = consultation(booksCard(), true);
+    return table;
+}
+
+const CatalogueTable& dvdsConsultation()
+{
+    static const CatalogueTable table = consultation(dvdsCard(), false);
+    return table;
+}
 
 const CatalogueTable& booksCard()
 {

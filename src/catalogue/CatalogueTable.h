@@ -27,3 +27,6 @@ struct CatalogueTable {
 
 const CatalogueTable& booksCard();
 const CatalogueTable& dvdsCard();
+// The read-only twins of the two screens, for visitors.
+const CatalogueTable& booksConsultation();
+const CatalogueTable& dvdsConsultation();

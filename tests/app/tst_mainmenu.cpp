@@ -1,6 +1,7 @@
 #include "CardScreen.h"
 #include "Language.h"
 #include "LoanDesk.h"
+#include "TfrmMenuCatalogo.h"
 #include "TfrmMenuPrestiti.h"
 #include "ClickableLabel.h"
 #include "MessageBox.h"
@@ -75,19 +76,6 @@ private slots:
         QCOMPARE(menu->findChild<QWidget*>("panMenu")->size(), QSize(995, 692));
     }
 
-    void areasWithoutAScreenAreInert()
-    {
-        logIn();
-        QSignalSpy chosen(menu, &TfrmAvvio::areaChosen);
-        for (ClickableLabel* part : {menu->imgCatalogo, menu->btnScarico}) {
-            QVERIFY(!part->pixmap().isNull());
-            QVERIFY(!part->isEnabled());
-            QTest::mouseClick(part, Qt::LeftButton);
-        }
-        QCOMPARE(chosen.count(), 0);
-        QVERIFY(menu->isVisible());
-    }
-
     void archivesComeBackToTheSameMenu()
     {
         logIn();
@@ -137,6 +125,36 @@ private slots:
         QTest::mouseClick(menu->imgPrestiti, Qt::LeftButton);
         loans->close();
         QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+    }
+
+    // The consultation never leads back to the management screens: leaving it ends the program.
+    void consultationEndsTheProgram()
+    {
+        logIn();
+        QSignalSpy ended(screens.get(), &Screens::programEnded);
+        QTest::mouseClick(menu->btnScarico, Qt::LeftButton);
+        TfrmMenuCatalogo* catalogue = screens->frmMenuCatalogo();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QVERIFY(catalogue->windowState() & Qt::WindowMaximized);
+        QCOMPARE(catalogue->windowTitle(), QStringLiteral(" Lettoria 3.0 - Consultazione Catalogo Libri e DVD"));
+        catalogue->btnApriLibri->click();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmConsultaLibri()}));
+        screens->frmConsultaLibri()->close();
+        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QTest::mouseClick(catalogue->icoDVD, Qt::LeftButton);
+        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmConsultaDVD()}));
+        screens->frmConsultaDVD()->close();
+
+        MessageBox::scriptAnswer(MessageBox::Answer::No);
+        QTest::mouseClick(catalogue->imgEsci, Qt::LeftButton);
+        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QCOMPARE(ended.count(), 0);
+        catalogue->close();
+        QCOMPARE(TestFixture::messages().last(),
+            QStringLiteral("Attenzione: chiudendo questa schermata di lavoro, l'applicazione sar\u00E0 terminata.\r\n\r\n"
+                           "Si conferma la chiusura del programma?"));
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(visibleWindows().isEmpty());
     }
 
     // Qt's standard buttons and dialogs speak Italian.

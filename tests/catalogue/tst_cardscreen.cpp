@@ -267,6 +267,50 @@ private slots:
         QCOMPARE(awards->text(), QString(30, 'n'));
     }
 
+    // The visitors' screens: the same card, looked at and found, never changed.
+    void consultationIsReadOnly()
+    {
+        storeBooks(2);
+        TSchedaLibro cancelled = *Archive<TSchedaLibro>().read(2);
+        cancelled.Annullata = ShortString::kYes;
+        Archive<TSchedaLibro>().write(2, cancelled);
+        const QByteArray before = fx->readFile("Libri.pro");
+        TfrmConsultaLibri screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(screen.windowTitle(), QStringLiteral(" Lettoria 3.0 - Consultazione Catalogo Libri"));
+        QCOMPARE(screen.panInfo->text(), QStringLiteral("Pronto per consultare una nuova scheda..."));
+        QCOMPARE(screen.text("Prestato"), QString());
+        QCOMPARE(QApplication::focusWidget(), screen.control("Titolo"));
+        for (const char* absent : {"cmdNuovo", "cmdDuplica", "cmdSalva", "cmdFile", "cmdEsporta", "cmdGuida", "btnCodice",
+                 "btnDewey", "btnGoogle"})
+            QVERIFY2(!screen.findChild<QWidget*>(absent), absent);
+        screen.cmdUltimo->click();
+        QCOMPARE(screen.text("Titolo"), QStringLiteral("Volume 2"));
+        QVERIFY(screen.chkAnnullata->isChecked());
+        QTest::keyClicks(screen.control("Titolo"), "abc");
+        QCOMPARE(screen.text("Titolo"), QStringLiteral("Volume 2"));
+        QTest::keyClicks(screen.control("Genere"), "x");
+        QCOMPARE(screen.text("Genere"), QString());
+        screen.chkAnnullata->click();
+        screen.cmdPrimo->click();
+        screen.cmdUltimo->click();
+        QVERIFY(screen.chkAnnullata->isChecked());
+        QCOMPARE(fx->readFile("Libri.pro"), before);
+        QTest::keyClick(screen.control("Titolo"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), screen.control("Codice"));
+        QVERIFY(screen.chkAnnullata->cursor().shape() != Qt::PointingHandCursor);
+
+        QString marker;
+        Modal::setDriver("frmTrovaLibri", [&](QDialog& d) { marker = static_cast<SearchWindow&>(d).lblMemory->text(); });
+        screen.cmdTrova->click();
+        QCOMPARE(marker, QStringLiteral("consulta_libri"));
+        TfrmConsultaDVD dvds;
+        Modal::setDriver("frmTrovaDisponibiliDVD", [&](QDialog& d) { marker = static_cast<SearchWindow&>(d).lblMemory->text(); });
+        dvds.cmdDisponibili->click();
+        QCOMPARE(marker, QStringLiteral("consulta_dvd"));
+    }
+
     // The lists are typing aids: what is typed is what is stored, never a completed item.
     void combosNeverCompleteTheTypedText()
     {
