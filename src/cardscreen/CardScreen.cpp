@@ -7,6 +7,7 @@
 #include "SearchWindow.h"
 #include "ShortString.h"
 #include "StatusLine.h"
+#include "TfrmAllegaCartella.h"
 #include "TfrmGuida.h"
 
 #include <QCheckBox>
@@ -519,6 +520,25 @@ void CardScreen::openSearch(const SearchTable& table)
             setPosition(QString::number(position));
             recordLoaded(position);
         });
+    Modal::exec(window);
+}
+
+void CardScreen::openAttachments(const QString& mode)
+{
+    TfrmAllegaCartella window(this);
+    window.lblMemory->setText(mode);
+    const std::array<QLabel*, 3> files = {lblFile01, lblFile02, lblFile03};
+    const std::array<QLabel*, 3> descriptions = {lblDesc01, lblDesc02, lblDesc03};
+    for (size_t i = 0; i < 3; ++i) {
+        window.txtFile[i]->setText(ShortString::trimmed(files[i]->text()));
+        window.txtDesc[i]->setText(ShortString::trimmed(descriptions[i]->text()));
+    }
+    connect(&window, &TfrmAllegaCartella::applied, this, [&](const QStringList& names, const QStringList& texts) {
+        for (size_t i = 0; i < 3; ++i) {
+            files[i]->setText(names.at(int(i)));
+            descriptions[i]->setText(texts.at(int(i)));
+        }
+    });
     Modal::exec(window);
 }
 

@@ -89,6 +89,8 @@ protected:
     void focusField(const QString& field);
     // Loads the values handed back by a search window, as browsing loads a record.
     void openSearch(const SearchTable& table);
+    // The attachment window over the card's six hidden labels, with the caller's mode word.
+    void openAttachments(const QString& mode);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -42,12 +42,14 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // Attachments, sheet printing and the Dewey table come with their own windows; a consultation
-    // screen has no attachments, export, duplicate, code check or web search at all.
-    for (QWidget* later : std::initializer_list<QWidget*> {cmdFile, cmdStampa, btnDewey}) {
+    // Sheet printing and the Dewey table come with their own windows; a consultation screen has
+    // no attachments, export, duplicate, code check or web search at all.
+    for (QWidget* later : std::initializer_list<QWidget*> {cmdStampa, btnDewey}) {
         if (later)
             later->setEnabled(false);
     }
+    if (cmdFile)
+        connect(cmdFile, &QToolButton::clicked, this, [this] { openAttachments(m_form.marker); });
     if (cmdDuplica)
         connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
     if (cmdEsporta)

@@ -176,10 +176,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     cmdPartitaIva = fieldButton(QStringLiteral("cmdPartitaIva"));
     cmdIban = fieldButton(QStringLiteral("cmdIban"));
 
-    // Attachments, the member sheet, the renewal schedule and the reminder come with their own
-    // windows.
-    for (QWidget* later : std::initializer_list<QWidget*> {cmdAllega, cmdAnteprima, cmdStampa, cmdScadute, btnEmail})
+    // The member sheet, the renewal schedule and the reminder come with their own windows.
+    for (QWidget* later : std::initializer_list<QWidget*> {cmdAnteprima, cmdStampa, cmdScadute, btnEmail})
         later->setEnabled(false);
+    connect(cmdAllega, &QToolButton::clicked, this, [this] { openAttachments(QStringLiteral("anagrafica")); });
     connect(cmdExcel, &QToolButton::clicked, this, [this] {
         TfrmExpAnagrafica window(this);
         Modal::exec(window);

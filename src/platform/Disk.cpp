@@ -143,6 +143,36 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
     return true;
 }
 
+bool copyFile(const QString& source, const QString& target)
+{
+    if (readOnly())
+        return false;
+    QFile from(source);
+    if (!from.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile to(target);
+    if (!to.open(QIODevice::WriteOnly))
+        return false;
+    constexpr qint64 kPiece = 1 << 20;
+    while (!from.atEnd()) {
+        const QByteArray piece = from.read(kPiece);
+        if (from.error() != QFileDevice::NoError || !writeAll(to, piece)) {
+            to.cancelWriting();
+            return false;
+        }
+    }
+    if (!sync(to) || strikes(Fault::Close)) {
+        to.cancelWriting();
+        return false;
+    }
+    if (!to.commit())
+        return false;
+#ifdef Q_OS_UNIX
+    syncFolder(target);
+#endif
+    return true;
+}
+
 void inject(Fault fault, int nth)
 {
     Faults& f = faults();

@@ -25,6 +25,10 @@ bool close(QFileDevice& file);
 // old file is left untouched and no temporary file remains.
 bool replaceFile(const QString& path, const QByteArray& bytes);
 
+// Copies a file of any size, in pieces, through a temporary file that replaces the target only
+// once it is whole and on the disk: a failed copy leaves the old target as it was.
+bool copyFile(const QString& source, const QString& target);
+
 // Test seam: the faults of a failing disk.
 enum class Fault {
     Error,    // the n-th write writes nothing and fails

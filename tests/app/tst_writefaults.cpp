@@ -134,6 +134,24 @@ QList<Writer> writers()
             };
         },
         kStored, kFailed};
+    list << Writer {"attachment copy", {"Documenti_Allegati/copia.txt"},
+        [](std::shared_ptr<QWidget>&) -> std::function<void()> {
+            QDir(ProgramFolder::path()).mkdir("Documenti_Allegati");
+            QFile old(ProgramFolder::file("Documenti_Allegati/copia.txt"));
+            if (old.open(QIODevice::WriteOnly))
+                old.write("la copia precedente");
+            old.close();
+            QFile source(ProgramFolder::file("originale.txt"));
+            if (source.open(QIODevice::WriteOnly))
+                source.write(QByteArray(3 << 20, 'a'));
+            source.close();
+            return [] {
+                const bool ok = Disk::copyFile(ProgramFolder::file("originale.txt"),
+                    ProgramFolder::file("Documenti_Allegati/copia.txt"));
+                MessageBox::plain(nullptr, ok ? kStored : kFailed);
+            };
+        },
+        kStored, kFailed};
     list << Writer {"picture", {"1.jpg"},
         [](std::shared_ptr<QWidget>&) -> std::function<void()> {
             const QString path = ProgramFolder::file("1.jpg");
@@ -203,6 +221,8 @@ private slots:
                 QVERIFY2(fx.readFile(name) == before.value(name), qPrintable(name + " changed"));
             // No temporary file and no lock is left behind.
             QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), folderBefore);
+            QCOMPARE(QDir(fx.file("Documenti_Allegati")).entryList(QDir::Files).size(),
+                int(fx.readFile("Documenti_Allegati/copia.txt").isEmpty() ? 0 : 1));
         }
     }
 

@@ -1,5 +1,8 @@
 #include "CatalogueScreen.h"
 #include "CodeValidation.h"
+#include "Dialogs.h"
+#include "TfrmAllegaCartella.h"
+#include "ClickableLabel.h"
 #include "HelpTopic.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -267,6 +270,59 @@ private slots:
         QCOMPARE(awards->text(), QString(30, 'n'));
     }
 
+    // Attached files are copied into the shared folder at once; the card keeps names and
+    // descriptions, stored when it is saved.
+    void attachmentsCopiedAndHandedBack()
+    {
+        storeBooks(1);
+        auto screen = openScreen(true);
+        screen->cmdPrimo->click();
+        fx->writeFile("copertina.jpg", "vecchia copertina");
+        QDir(fx->folder()).mkdir("scansioni");
+        fx->writeFile("scansioni/copertina.jpg", "nuova copertina");
+        fx->writeFile("scansioni/indice.pdf", "indice");
+        Modal::setDriver("frmAllegaCartella", [&](QDialog& d) {
+            auto& window = static_cast<TfrmAllegaCartella&>(d);
+            QCOMPARE(window.lblMemory->text(), QStringLiteral("libri"));
+            QCOMPARE(window.txtFile[0]->text(), QStringLiteral("copertina.jpg"));
+            QVERIFY(window.btnApri[0]->isEnabled());
+            QVERIFY(!window.btnApri[1]->isEnabled());
+            // The folder is made; the same name asks before replacing, No keeps the old file.
+            Dialogs::scriptFile(fx->file("scansioni/indice.pdf"));
+            window.btnSfoglia[1]->click();
+            QCOMPARE(window.txtFile[1]->text(), QStringLiteral("indice.pdf"));
+            QCOMPARE(fx->readFile("Documenti_Allegati/indice.pdf"), QByteArray("indice"));
+            fx->writeFile("Documenti_Allegati/copertina.jpg", "vecchia");
+            MessageBox::scriptAnswer(MessageBox::Answer::No);
+            Dialogs::scriptFile(fx->file("scansioni/copertina.jpg"));
+            window.btnSfoglia[0]->click();
+            QCOMPARE(fx->readFile("Documenti_Allegati/copertina.jpg"), QByteArray("vecchia"));
+            Dialogs::scriptFile(fx->file("scansioni/copertina.jpg"));
+            window.btnSfoglia[0]->click();
+            QCOMPARE(fx->readFile("Documenti_Allegati/copertina.jpg"), QByteArray("nuova copertina"));
+            window.btnApri[0]->click();
+            QCOMPARE(TMisc::recorded().last(), "\"" + fx->file("Documenti_Allegati/copertina.jpg") + "\"");
+            window.txtDesc[1]->setText("  L'indice  ");
+            window.imgCancella[2]->clicked();
+            window.btnApplica->click();
+        });
+        screen->cmdFile->click();
+        QCOMPARE(screen->lblFile02->text(), QStringLiteral("indice.pdf"));
+        QCOMPARE(screen->lblDesc02->text(), QStringLiteral("L'indice"));
+        screen->cmdSalva->click();
+        QCOMPARE(Archive<TSchedaLibro>().read(1)->File02, QStringLiteral("indice.pdf"));
+
+        // "Annulla" leaves the card's labels as they were, the copied file in the folder.
+        Modal::setDriver("frmAllegaCartella", [&](QDialog& d) {
+            auto& window = static_cast<TfrmAllegaCartella&>(d);
+            window.imgCancella[0]->clicked();
+            window.btnAnnulla->click();
+        });
+        screen->cmdFile->click();
+        QCOMPARE(screen->lblFile01->text(), QStringLiteral("copertina.jpg"));
+        QVERIFY(QFile::exists(fx->file("Documenti_Allegati/indice.pdf")));
+    }
+
     // The visitors' screens: the same card, looked at and found, never changed.
     void consultationIsReadOnly()
     {
@@ -503,8 +559,8 @@ private slots:
         QCOMPARE(edit(*dvds, "Premi")->maxLength(), 30);
         QCOMPARE(edit(*dvds, "Anno")->maxLength(), 4);
         QVERIFY(!dvds->btnDewey);
-        QVERIFY(!books->cmdFile->isEnabled() && !books->cmdStampa->isEnabled());
-        QVERIFY(books->cmdEsporta->isEnabled());
+        QVERIFY(!books->cmdStampa->isEnabled());
+        QVERIFY(books->cmdEsporta->isEnabled() && books->cmdFile->isEnabled());
         QVERIFY(!books->btnDewey->isEnabled());
     }
 

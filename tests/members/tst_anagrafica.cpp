@@ -459,7 +459,7 @@ private slots:
         screen->cmdEsci->click();
         screen->show();
         QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        for (QToolButton* later : {screen->cmdAllega, screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute})
+        for (QToolButton* later : {screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute})
             QVERIFY(!later->isEnabled());
         QVERIFY(screen->cmdExcel->isEnabled());
         QVERIFY(!screen->btnEmail->isEnabled());

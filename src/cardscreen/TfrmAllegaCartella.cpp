@@ -1,0 +1,143 @@
+#include "TfrmAllegaCartella.h"
+
+#include "Artwork.h"
+#include "ClickableLabel.h"
+#include "Dialogs.h"
+#include "Disk.h"
+#include "EnterKey.h"
+#include "MessageBox.h"
+#include "ProgramFolder.h"
+#include "ShortString.h"
+#include "TMisc.h"
+#include "WindowFlags.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Selezionare il file da allegare:");
+const QString kFilter = QStringLiteral("Tutti i file (*)");
+const QString kOverwrite = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati \u00E8 presente un file con lo stesso nome.\n\r\n\rSi vuole "
+    "sovrascrivere il file esistente?");
+const char* const kOrdinals[] = {"1\u00B0", "2\u00B0", "3\u00B0"};
+
+} // namespace
+
+QString TfrmAllegaCartella::folder()
+{
+    return ProgramFolder::file(QStringLiteral("Documenti_Allegati/"));
+}
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
+    : QDialog(parent, kFixedDialog)
+{
+    setObjectName(QStringLiteral("frmAllegaCartella"));
+    setWindowTitle(QStringLiteral(" Allega file"));
+    setFixedSize(634, 534);
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QStringLiteral("0%1").arg(i + 1);
+        auto* box = new QFrame(this);
+        box->setObjectName(QStringLiteral("slot") + n);
+        box->setStyleSheet(QStringLiteral("QFrame#slot%1 { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }").arg(n));
+        txtFile[size_t(i)] = new QLineEdit(box);
+        txtFile[size_t(i)]->setObjectName(QStringLiteral("txtFile") + n);
+        txtFile[size_t(i)]->setReadOnly(true);
+        QFont bold(QStringLiteral("Verdana"), 10);
+        bold.setBold(true);
+        txtFile[size_t(i)]->setFont(bold);
+        QPalette grey = txtFile[size_t(i)]->palette();
+        grey.setColor(QPalette::Text, QColor(0x60, 0x60, 0x60));
+        txtFile[size_t(i)]->setPalette(grey);
+        imgCancella[size_t(i)] = new ClickableLabel(box);
+        imgCancella[size_t(i)]->setObjectName(QStringLiteral("imgCancella") + n);
+        imgCancella[size_t(i)]->setPixmap(Artwork::glyph(Artwork::Symbol::Clear, 20, QColor(0xC0, 0x39, 0x2B)));
+        imgCancella[size_t(i)]->setCursor(Qt::PointingHandCursor);
+        btnSfoglia[size_t(i)] = new QPushButton(QStringLiteral("Sfoglia..."), box);
+        btnSfoglia[size_t(i)]->setObjectName(QStringLiteral("btnSfoglia") + n);
+        btnApri[size_t(i)] = new QPushButton(QStringLiteral("Apri"), box);
+        btnApri[size_t(i)]->setObjectName(QStringLiteral("btnApri") + n);
+        btnApri[size_t(i)]->setEnabled(false);
+        txtDesc[size_t(i)] = new QLineEdit(box);
+        txtDesc[size_t(i)]->setObjectName(QStringLiteral("txtDesc") + n);
+        txtDesc[size_t(i)]->setFont(QFont(QStringLiteral("Verdana"), 12));
+        for (QPushButton* b : {btnSfoglia[size_t(i)], btnApri[size_t(i)]}) {
+            b->setMinimumWidth(90);
+            b->setCursor(Qt::PointingHandCursor);
+        }
+        auto* grid = new QGridLayout(box);
+        grid->addWidget(new QLabel(QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(kOrdinals[i])), box), 0, 0, 1, 4);
+        grid->addWidget(txtFile[size_t(i)], 1, 0);
+        grid->addWidget(imgCancella[size_t(i)], 1, 1);
+        grid->addWidget(btnSfoglia[size_t(i)], 1, 2);
+        grid->addWidget(btnApri[size_t(i)], 1, 3);
+        grid->addWidget(new QLabel(QStringLiteral("Descrizione %1 file allegato:").arg(QString::fromUtf8(kOrdinals[i])), box), 2, 0, 1, 4);
+        grid->addWidget(txtDesc[size_t(i)], 3, 0, 1, 4);
+        grid->setColumnStretch(0, 1);
+        layout->addWidget(box);
+
+        connect(txtFile[size_t(i)], &QLineEdit::textChanged, btnApri[size_t(i)],
+            [this, i](const QString& name) { btnApri[size_t(i)]->setEnabled(!ShortString::trimmed(name).isEmpty()); });
+        connect(imgCancella[size_t(i)], &ClickableLabel::clicked, txtFile[size_t(i)], &QLineEdit::clear);
+        connect(btnSfoglia[size_t(i)], &QPushButton::clicked, this, [this, i] { browse(i); });
+        connect(btnApri[size_t(i)], &QPushButton::clicked, this, [this, i] {
+            TMisc::Open(QLatin1Char('"') + folder() + ShortString::trimmed(txtFile[size_t(i)]->text()) + QLatin1Char('"'));
+        });
+    }
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
+    btnApplica->setObjectName(QStringLiteral("btnApplica"));
+    for (QPushButton* b : {btnAnnulla, btnApplica}) {
+        b->setMinimumSize(140, 32);
+        b->setCursor(Qt::PointingHandCursor);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnAnnulla);
+    buttons->addStretch();
+    buttons->addWidget(btnApplica);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnApplica, &QPushButton::clicked, this, [this] {
+        QStringList files, descriptions;
+        for (size_t i = 0; i < 3; ++i) {
+            files << ShortString::trimmed(txtFile[i]->text());
+            descriptions << ShortString::trimmed(txtDesc[i]->text());
+        }
+        emit applied(files, descriptions);
+        accept();
+    });
+    pressButtonsOnEnter(this);
+}
+
+void TfrmAllegaCartella::browse(int slot)
+{
+    // A cancelled dialog ends the operation.
+    const QString chosen = Dialogs::openFile(this, kTitle, kFilter);
+    if (chosen.isEmpty())
+        return;
+    QLineEdit* name = txtFile[size_t(slot)];
+    name->setText(QFileInfo(chosen).fileName());
+    if (!QDir().mkpath(folder()))
+        return;
+    const QString target = folder() + ShortString::trimmed(name->text());
+    if (QFileInfo::exists(target) && !MessageBox::question(this, kOverwrite))
+        return;
+    // Errors here are silent; the copy replaces the old file only once it is whole.
+    Disk::copyFile(chosen, target);
+}
