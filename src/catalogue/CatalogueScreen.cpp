@@ -3,6 +3,7 @@
 #include "CodeValidation.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "SheetPrint.h"
 #include "ShortString.h"
 #include "TMisc.h"
 
@@ -42,12 +43,17 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // Sheet printing and the Dewey table come with their own windows; a consultation screen has
-    // no attachments, export, duplicate, code check or web search at all.
-    for (QWidget* later : std::initializer_list<QWidget*> {cmdStampa, btnDewey}) {
-        if (later)
-            later->setEnabled(false);
-    }
+    // A consultation screen has no attachments, export, duplicate, code check or web search.
+    // The Dewey table comes with its own window.
+    if (btnDewey)
+        btnDewey->setEnabled(false);
+    connect(cmdStampa, &QToolButton::clicked, this, [this] {
+        QList<SheetRow> rows;
+        for (const auto& [label, field] : m_table.sheetRows)
+            rows << SheetRow {label, QStringLiteral("txt") + field, text(field)};
+        SheetWindow window(m_table.sheetWindow, m_table.sheetCaption, m_table.sheetHeading, rows, this);
+        Modal::exec(window);
+    });
     if (cmdFile)
         connect(cmdFile, &QToolButton::clicked, this, [this] { openAttachments(m_form.marker); });
     if (cmdDuplica)

@@ -123,6 +123,17 @@ CatalogueTable makeBooks()
         TfrmExpLibri window(parent);
         Modal::exec(window);
     };
+    c.sheetWindow = QStringLiteral("frmStampaLibro");
+    c.sheetCaption = QStringLiteral(" Stampa scheda libro");
+    c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA LIBRO");
+    c.sheetRows = {{"Titolo libro:", "Titolo"}, {"Codice identificativo:", "Codice"}, {"Scaffale:", "Scaffale"},
+        {"Autore:", "Autore"}, {"Nazione:", "Nazione"}, {"Curatore:", "Curatore"}, {"Codice Dewey:", "Dewey"},
+        {"Pagine:", "Pagine"}, {"Genere:", "Genere"}, {"Giudizio:", "Giudizio"}, {"Casa editrice:", "Editore"},
+        {"ISBN:", "Isbn"}, {"Citt\u00E0 pubblicazione:", "Citta"}, {"Anno pubblicazione:", "Anno"},
+        {"Volumi:", "Volumi"}, {"Prezzo:", "Prezzo"}, {"Collana:", "Collana"}, {"Formato:", "Formato"},
+        {"Titolo originale:", "Originale"}, {"Lingua:", "Lingua"}, {"Prima pubblicazione:", "Prima"},
+        {"Traduttore:", "Traduttore"}, {"Versione:", "Versione"}, {"Note:", "Note"}, {"Prestato a:", "Prestato"},
+        {"Scadenza prestito:", "Scadenza"}};
     t.marker = QStringLiteral("libri");
     t.statusTexts = commonStatusTexts();
     t.statusTexts.insert(
@@ -201,6 +212,16 @@ CatalogueTable makeDvds()
         TfrmExpDVD window(parent);
         Modal::exec(window);
     };
+    c.sheetWindow = QStringLiteral("frmStampaDVD");
+    c.sheetCaption = QStringLiteral(" Stampa scheda DVD");
+    c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA DVD");
+    c.sheetRows = {{"Titolo DVD:", "Titolo"}, {"Codice identificativo:", "Codice"}, {"Scaffale:", "Scaffale"},
+        {"Regia:", "Regia"}, {"Nazione:", "Nazione"}, {"Protagonista:", "Protagonista"}, {"Anno:", "Anno"},
+        {"Durata:", "Durata"}, {"Genere:", "Genere"}, {"Giudizio:", "Giudizio"}, {"Distribuzione:", "Distribuzione"},
+        {"Sceneggiatura:", "Sceneggiatura"}, {"Collana:", "Collana"}, {"Prezzo:", "Prezzo"}, {"Cast:", "Cast"},
+        {"Contenuti:", "Contenuti"}, {"Titolo originale:", "Originale"}, {"Lingua originale:", "Lingua"},
+        {"Altre lingue:", "AltreLingue"}, {"Sottotitoli:", "Sottotitoli"}, {"Premi:", "Premi"}, {"Note:", "Note"},
+        {"Prestato a:", "Prestato"}, {"Scadenza prestito:", "Scadenza"}};
     t.marker = QStringLiteral("dvd");
     t.statusTexts = commonStatusTexts();
     t.statusTexts.insert(
@@ -244,8 +265,9 @@ CatalogueTable consultation(const CatalogueTable& card, bool books)
         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
         {"cmdEsci", "Esci da questa schermata di lavoro."},
     };
-    // The loan fields start empty here.
+    // The loan fields start empty here; the sheet has its own window.
     c.availableText = QString();
+    c.sheetWindow += QStringLiteral("02");
     c.exportArchive = nullptr;
     return c;
 }

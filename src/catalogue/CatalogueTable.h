@@ -2,7 +2,9 @@
 
 #include "CardForm.h"
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 class QWidget;
 
@@ -23,6 +25,12 @@ struct CatalogueTable {
     const SearchTable* availableTable = nullptr;
     // Opens the archive's export window.
     void (*exportArchive)(QWidget* parent) = nullptr;
+    // The sheet printed by cmdStampa: its window, caption, heading, and the label and field of
+    // each row.
+    QString sheetWindow;
+    QString sheetCaption;
+    QString sheetHeading;
+    QList<std::pair<QString, QString>> sheetRows;
 };
 
 const CatalogueTable& booksCard();

@@ -1,6 +1,8 @@
 #include "CatalogueScreen.h"
 #include "CodeValidation.h"
 #include "Dialogs.h"
+#include "PdfWords.h"
+#include "Printing.h"
 #include "TfrmAllegaCartella.h"
 #include "ClickableLabel.h"
 #include "HelpTopic.h"
@@ -268,6 +270,57 @@ private slots:
         screen->cmdNuovo->click();
         QTest::keyClicks(awards, QString(40, 'n'));
         QCOMPARE(awards->text(), QString(30, 'n'));
+    }
+
+    // The sheet prints what the screen shows, saved or not, each value in its row.
+    void sheetPrintsTheScreen()
+    {
+        auto screen = openScreen(true);
+        typeInto(*screen, "Titolo", "Il nome della rosa");
+        typeInto(*screen, "Autore", "Umberto Eco");
+        Modal::setDriver("frmStampaLibro", [](QDialog& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral(" Stampa scheda libro"));
+            d.findChild<QPushButton*>("btnStampa")->click();
+        });
+        screen->cmdStampa->click();
+        QCOMPARE(Printing::printed().size(), 1);
+        const Report& sheet = Printing::printed().at(0).report;
+        QCOMPARE(sheet.orientation, QPageLayout::Portrait);
+        QCOMPARE(sheet.object("titArcataSup")->text, QStringLiteral("SCHEDA INFORMATIVA LIBRO"));
+        QCOMPARE(sheet.object("txtTitolo")->text, QStringLiteral("Il nome della rosa"));
+        QCOMPARE(sheet.object("txtPrestato")->text, QStringLiteral("Libro disponibile per il prestito"));
+        QCOMPARE(sheet.object("txtScadenza")->text, QString());
+        QCOMPARE(sheet.object("txtScadenza")->geometry, QRectF(44.0, 7.5 + 5.0 * 25, 144.0, 3.5));
+        QCOMPARE(sheet.object("titScadenza")->text, QStringLiteral("Scadenza prestito:"));
+        QCOMPARE(sheet.object("txtCalce")->text, QStringLiteral("Stampa eseguita in data 10/06/2015 alle ore 10:30:00"));
+        QCOMPARE(sheet.object("txtCalce")->geometry.top(), 140.0);
+        QVERIFY(!sheet.object("txtAnnullata"));
+
+        // End to end: the words where their boxes put them on the page.
+        const QList<PdfWord> words = pdfWords(Printing::printed().at(0).pdf);
+        const auto at = [&](const QString& text) {
+            for (const PdfWord& w : words) {
+                if (w.text == text)
+                    return w.box;
+            }
+            return QRectF();
+        };
+        QVERIFY(QRectF(10 + 44.0, 10 + 7.5, 144.0, 3.5).adjusted(-0.5, -0.8, 0.5, 0.8).contains(at("Il")));
+        QVERIFY(QRectF(10 + 2.0, 10 + 7.5 + 5.0 * 24, 37.8, 3.5).adjusted(-0.5, -0.8, 0.5, 0.8).contains(at("Prestato")));
+
+        // A cancelled print dialog closes the window too; the consultation has a window of its own.
+        Printing::cancelNextPrint();
+        TfrmConsultaDVD dvds;
+        dvds.show();
+        bool shown = false;
+        Modal::setDriver("frmStampaDVD02", [&](QDialog& d) {
+            shown = true;
+            d.findChild<QPushButton*>("btnStampa")->click();
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        });
+        dvds.cmdStampa->click();
+        QVERIFY(shown);
+        QCOMPARE(Printing::printed().size(), 1);
     }
 
     // Attached files are copied into the shared folder at once; the card keeps names and
@@ -559,8 +612,7 @@ private slots:
         QCOMPARE(edit(*dvds, "Premi")->maxLength(), 30);
         QCOMPARE(edit(*dvds, "Anno")->maxLength(), 4);
         QVERIFY(!dvds->btnDewey);
-        QVERIFY(!books->cmdStampa->isEnabled());
-        QVERIFY(books->cmdEsporta->isEnabled() && books->cmdFile->isEnabled());
+        QVERIFY(books->cmdStampa->isEnabled() && books->cmdEsporta->isEnabled() && books->cmdFile->isEnabled());
         QVERIFY(!books->btnDewey->isEnabled());
     }
 
