@@ -94,7 +94,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
         connect(imgCancella[size_t(i)], &ClickableLabel::clicked, txtFile[size_t(i)], &QLineEdit::clear);
         connect(btnSfoglia[size_t(i)], &QPushButton::clicked, this, [this, i] { browse(i); });
         connect(btnApri[size_t(i)], &QPushButton::clicked, this, [this, i] {
-            TMisc::Open(QLatin1Char('"') + folder() + ShortString::trimmed(txtFile[size_t(i)]->text()) + QLatin1Char('"'));
+            // A name from a damaged record never reaches outside the folder.
+            const QString name = ShortString::trimmed(txtFile[size_t(i)]->text());
+            if (name != QFileInfo(name).fileName() || name.contains(QLatin1Char('\\')) || name == QLatin1String("..")
+                || name == QLatin1String("."))
+                return;
+            TMisc::Open(QLatin1Char('"') + folder() + name + QLatin1Char('"'));
         });
     }
     btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
@@ -137,6 +142,9 @@ void TfrmAllegaCartella::browse(int slot)
         return;
     const QString target = folder() + ShortString::trimmed(name->text());
     if (QFileInfo::exists(target) && !MessageBox::question(this, kOverwrite))
+        return;
+    // The very file that is already the copy: nothing to copy, and it stays.
+    if (QFileInfo(chosen).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
         return;
     // Errors here are silent; the copy replaces the old file only once it is whole.
     Disk::copyFile(chosen, target);

@@ -376,6 +376,28 @@ private slots:
         QVERIFY(QFile::exists(fx->file("Documenti_Allegati/indice.pdf")));
     }
 
+    // The copy itself chosen again stays; a name that points outside the folder opens nothing.
+    void attachmentsStayInTheirFolder()
+    {
+        auto screen = openScreen(true);
+        QDir(fx->folder()).mkdir("Documenti_Allegati");
+        fx->writeFile("Documenti_Allegati/indice.pdf", "indice");
+        fx->writeFile("segreto.txt", "fuori");
+        screen->lblFile01->setText("../segreto.txt");
+        screen->lblFile02->setText(fx->file("segreto.txt"));
+        Modal::setDriver("frmAllegaCartella", [&](QDialog& d) {
+            auto& window = static_cast<TfrmAllegaCartella&>(d);
+            window.btnApri[0]->click();
+            window.btnApri[1]->click();
+            Dialogs::scriptFile(fx->file("Documenti_Allegati/indice.pdf"));
+            window.btnSfoglia[2]->click();
+        });
+        screen->cmdFile->click();
+        QVERIFY(TMisc::recorded().isEmpty());
+        QCOMPARE(TestFixture::messages().size(), 1); // the overwrite question, answered Yes
+        QCOMPARE(fx->readFile("Documenti_Allegati/indice.pdf"), QByteArray("indice"));
+    }
+
     // The visitors' screens: the same card, looked at and found, never changed.
     void consultationIsReadOnly()
     {
