@@ -514,13 +514,15 @@ void CardScreen::openSearch(const SearchTable& table)
 {
     SearchWindow window(table, this);
     window.lblMemory->setText(m_form.marker);
-    connect(&window, &SearchWindow::recordChosen, this,
-        [this](qint64 position, const QHash<QString, QString>& values) {
-            showValues(values);
-            setPosition(QString::number(position));
-            recordLoaded(position);
-        });
+    connect(&window, &SearchWindow::recordChosen, this, &CardScreen::loadValues);
     Modal::exec(window);
+}
+
+void CardScreen::loadValues(qint64 n, const QHash<QString, QString>& values)
+{
+    showValues(values);
+    setPosition(QString::number(n));
+    recordLoaded(n);
 }
 
 void CardScreen::openAttachments(const QString& mode)

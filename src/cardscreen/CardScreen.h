@@ -89,6 +89,8 @@ protected:
     void focusField(const QString& field);
     // Loads the values handed back by a search window, as browsing loads a record.
     void openSearch(const SearchTable& table);
+    // Loads record n from its values, as browsing does.
+    void loadValues(qint64 n, const QHash<QString, QString>& values);
     // The attachment window over the card's six hidden labels, with the caller's mode word.
     void openAttachments(const QString& mode);
 

@@ -6,6 +6,9 @@
 #include "Dates.h"
 #include "Dialogs.h"
 #include "ExportWindow.h"
+#include "MemberSheet.h"
+#include "Printing.h"
+#include "TfrmSospesi.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "Pictures.h"
@@ -176,9 +179,14 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     cmdPartitaIva = fieldButton(QStringLiteral("cmdPartitaIva"));
     cmdIban = fieldButton(QStringLiteral("cmdIban"));
 
-    // The member sheet, the renewal schedule and the reminder come with their own windows.
-    for (QWidget* later : std::initializer_list<QWidget*> {cmdAnteprima, cmdStampa, cmdScadute, btnEmail})
-        later->setEnabled(false);
+    connect(cmdScadute, &QToolButton::clicked, this, [this] {
+        TfrmSospesi schedule(this);
+        connect(&schedule, &TfrmSospesi::memberChosen, this, &TfrmAnagrafica::loadValues);
+        Modal::exec(schedule);
+    });
+    connect(btnEmail, &QPushButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, [this] { Printing::preview(this, sheet()); });
+    connect(cmdStampa, &QToolButton::clicked, this, [this] { Printing::print(this, sheet()); });
     connect(cmdAllega, &QToolButton::clicked, this, [this] { openAttachments(QStringLiteral("anagrafica")); });
     connect(cmdExcel, &QToolButton::clicked, this, [this] {
         TfrmExpAnagrafica window(this);
@@ -342,6 +350,42 @@ void TfrmAnagrafica::cmdEmailClick()
         return;
     }
     TMisc::Open(QStringLiteral("\"mailto:") + address + QLatin1Char('"'));
+}
+
+void TfrmAnagrafica::btnEmailClick()
+{
+    const std::pair<const char*, QString> needed[] = {
+        {"Tesserato", QStringLiteral("Attenzione: per inviare l'avviso \u00E8 necessario indicare cognome e nome dell'utente.")},
+        {"NumTessera", QStringLiteral("Attenzione: per inviare l'avviso \u00E8 necessario indicare il numero della tessera.")},
+        {"DataRil", QStringLiteral("Attenzione: per inviare l'avviso \u00E8 necessario indicare la data di rilascio del tesserino.")},
+        {"DataScade", QStringLiteral("Attenzione: per inviare l'avviso \u00E8 necessario indicare la data di scadenza del tesserino.")},
+        {"Email", QStringLiteral("Attenzione: per inviare l'avviso \u00E8 necessario indicare l'indirizzo e-mail dell'utente.")}};
+    for (const auto& [field, message] : needed) {
+        if (!requireFilled({field, field, message}))
+            return;
+    }
+    const auto value = [this](const char* field) { return ShortString::trimmed(text(QLatin1String(field))); };
+    // Handed over as it is, without percent-encoding: mail programs differ in what they accept.
+    TMisc::Open(QStringLiteral("\"mailto:") + value("Email") + QStringLiteral("?subject=Rinnovo tessera biblioteca&body=")
+        + QStringLiteral("Gentilissimo Utente ") + value("Tesserato")
+        + QStringLiteral(", con la presente le ricordiamo che la sua tessera n. ") + value("NumTessera")
+        + QStringLiteral(", rilasciata in data ") + value("DataRil") + QStringLiteral(" e con scadenza in data ")
+        + value("DataScade")
+        + QStringLiteral(", ha bisogno di essere rinnovata. Pertanto, la preghiamo di recarsi con cortese sollecitudine "
+                         "presso i nostri uffici per provvedere al rinnovo. In attesa di un suo riscontro, le porgiamo "
+                         "cordiali saluti.\""));
+}
+
+Report TfrmAnagrafica::sheet() const
+{
+    const auto value = [this](const char* field) { return ShortString::trimmed(text(QLatin1String(field))); };
+    const QStringList values = {value("Tesserato"), value("Carica"), value("NumTessera"), value("DataRil"),
+        value("DataScade"), value("DataNasc"), value("ComuneNasc") + QLatin1Char(' ') + value("ProvNasc"),
+        value("ComuneRes") + QStringLiteral("  ") + value("ProvRes"), value("CapRes"), value("IndirizzoRes"),
+        value("Titoli"), value("TelCasa"), value("TelUff"), value("TelCel"), value("Recapito"), value("Fax"),
+        value("Email"), value("CodFisc"), value("Carta"), value("ScadeCarta"), value("PartitaIva"), value("Iban"),
+        value("Intestatario"), value("Note")};
+    return memberSheet(values, Clock::now());
 }
 
 void TfrmAnagrafica::cmdCodFiscClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardScreen.h"
+#include "Report.h"
 
 #include <QImage>
 
@@ -44,6 +45,9 @@ private:
     void btnSfogliaClick();
     void btnZoomClick();
     void cmdEmailClick();
+    void btnEmailClick();
+    // The member sheet of what the card shows.
+    Report sheet() const;
     void cmdCodFiscClick();
 
     QImage m_photo;

@@ -27,10 +27,12 @@ bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day)
     const QDate expiry = Dates::parse(member.DataScade);
     if (!expiry.isValid())
         return false;
-    // The card screen takes digits only; anything else counts as no notice.
+    // Notice days that are no whole number (a damaged record) make no card due.
     bool ok = false;
     const int notice = ShortString::trimmed(member.Preavviso).toInt(&ok);
-    return expiry.addDays(ok && notice > 0 ? -notice : 0) <= day;
+    if (!ok || notice < 0)
+        return false;
+    return expiry.addDays(-notice) <= day;
 }
 
 QString memberPhotoPath(qint64 recordNumber)

@@ -35,7 +35,7 @@ template <class R> bool isAvailable(const R& record)
 }
 
 // Due for renewal on the day: the expiry date less the notice days is not after it, and the card
-// is active. A card without a valid expiry date is never due.
+// is active. A card without a valid expiry date or whole notice days is never due.
 bool isDueForRenewal(const TSchedaTesserato& member, const QDate& day);
 
 // The member photo of record n: program folder + n + ".jpg".

@@ -2,7 +2,9 @@
 #include "Dialogs.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "PdfWords.h"
 #include "Pictures.h"
+#include "Printing.h"
 #include "RecordFile.h"
 #include "ResultList.h"
 #include "SearchWindow.h"
@@ -437,6 +439,107 @@ private slots:
         QCOMPARE(TMisc::recorded(), QStringList({"\"mailto:rossi@esempio.it\""}));
     }
 
+    // Today 10/06/2015: due from the expiry less the notice days, active cards only; a damaged
+    // record is skipped, not the end of the list.
+    void renewalSchedule()
+    {
+        Archive<TSchedaTesserato> members;
+        const auto add = [&](const char* name, const char* expiry, const char* notice, const QString& cancelled) {
+            TSchedaTesserato m = member(name, "1");
+            m.DataScade = expiry;
+            m.Preavviso = notice;
+            m.Annullata = cancelled;
+            m.Recapito = "0544";
+            members.append(m);
+        };
+        add("Dieci giorni", "20/06/2015", "10", ShortString::kNo);
+        add("Nove giorni", "20/06/2015", "9", ShortString::kNo);
+        add("Scaduta", "01/01/2015", "0", ShortString::kNo);
+        add("Annullata", "01/01/2015", "0", ShortString::kYes);
+        add("Rovinata", "31/02/2015", "0", ShortString::kNo);
+        add("Gemello", "01/06/2015", "0", ShortString::kNo);
+        add("Gemello", "01/06/2015", "0", ShortString::kNo);
+        TSchedaTesserato twin = *members.read(7);
+        twin.IndirizzoRes = "Via del secondo";
+        members.write(7, twin);
+        auto screen = openScreen();
+        QStringList names;
+        Modal::setDriver("frmSospesi", [&](QDialog& d) {
+            auto* list = d.findChild<ResultList*>("lstRecords");
+            for (const QString& line : list->lines())
+                names << line.left(30).trimmed();
+            list->selectIndex(2);
+            emit list->listDoubleClicked();
+        });
+        screen->cmdScadute->click();
+        QCOMPARE(names, QStringList({"Dieci giorni", "Scaduta", "Gemello", "Gemello"}));
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("6"));
+        QCOMPARE(screen->text("IndirizzoRes"), QString());
+
+        Modal::setDriver("frmSospesi", [&](QDialog& d) { d.findChild<QPushButton*>("btnStampa")->click(); });
+        screen->cmdScadute->click();
+        QCOMPARE(Printing::printed().at(0).report.object("txtTitolo")->text,
+            QStringLiteral("Riepilogo tessere in attesa di rinnovo"));
+    }
+
+    void reminderMail()
+    {
+        auto screen = openScreen();
+        const QStringList refusals = {
+            "Attenzione: per inviare l'avviso \u00E8 necessario indicare cognome e nome dell'utente.",
+            "Attenzione: per inviare l'avviso \u00E8 necessario indicare il numero della tessera.",
+            "Attenzione: per inviare l'avviso \u00E8 necessario indicare la data di rilascio del tesserino.",
+            "Attenzione: per inviare l'avviso \u00E8 necessario indicare la data di scadenza del tesserino.",
+            "Attenzione: per inviare l'avviso \u00E8 necessario indicare l'indirizzo e-mail dell'utente."};
+        const QList<std::pair<const char*, const char*>> fields = {{"Tesserato", "Rossi Carlo"},
+            {"NumTessera", "AA07654567"}, {"DataRil", "04/03/2014"}, {"DataScade", "03/03/2015"},
+            {"Email", "carlo@esempio.it"}};
+        edit(*screen, "DataRil")->clear();
+        for (int i = 0; i < fields.size(); ++i) {
+            MessageBox::clearShown();
+            screen->btnEmail->click();
+            QCOMPARE(TestFixture::messages(), QStringList({refusals.at(i)}));
+            QCOMPARE(QApplication::focusWidget(), screen->control(fields.at(i).first));
+            typeInto(*screen, fields.at(i).first, fields.at(i).second);
+        }
+        screen->btnEmail->click();
+        QCOMPARE(TMisc::recorded(),
+            QStringList({"\"mailto:carlo@esempio.it?subject=Rinnovo tessera biblioteca&body=Gentilissimo Utente Rossi "
+                         "Carlo, con la presente le ricordiamo che la sua tessera n. AA07654567, rilasciata in data "
+                         "04/03/2014 e con scadenza in data 03/03/2015, ha bisogno di essere rinnovata. Pertanto, la "
+                         "preghiamo di recarsi con cortese sollecitudine presso i nostri uffici per provvedere al "
+                         "rinnovo. In attesa di un suo riscontro, le porgiamo cordiali saluti.\""}));
+    }
+
+    void memberSheetPrintedAndPreviewed()
+    {
+        auto screen = openScreen();
+        typeInto(*screen, "Tesserato", "Rossi Mario");
+        typeInto(*screen, "ComuneNasc", "Pisa");
+        typeInto(*screen, "ProvNasc", "pi");
+        typeInto(*screen, "ComuneRes", "Lucca");
+        typeInto(*screen, "ProvRes", "LU");
+        screen->cmdStampa->click();
+        screen->cmdAnteprima->click();
+        QCOMPARE(Printing::printed().size(), 2);
+        QVERIFY(!Printing::printed().at(0).preview);
+        QVERIFY(Printing::printed().at(1).preview);
+        const Report& sheet = Printing::printed().at(0).report;
+        QCOMPARE(sheet.object("txtTitolo")->text, QStringLiteral("SCHEDA ANAGRAFICA UTENTE"));
+        QCOMPARE(sheet.object("txtCampo07")->text, QStringLiteral("Pisa PI"));
+        QCOMPARE(sheet.object("txtCampo08")->text, QStringLiteral("Lucca  LU"));
+        QCOMPARE(sheet.object("titCampo11")->text, QStringLiteral("Titoli posseduti:"));
+        QCOMPARE(sheet.object("titCampo24")->geometry, QRectF(3.0, 254.0, 52.0, 6.0));
+        QCOMPARE(sheet.object("txtCalce")->text, QStringLiteral("Stampa eseguita in data 10/06/2015 alle ore 10:30:00"));
+        const QList<PdfWord> words = pdfWords(Printing::printed().at(0).pdf);
+        QRectF found;
+        for (const PdfWord& w : words) {
+            if (w.text == "Lucca")
+                found = w.box;
+        }
+        QVERIFY(QRectF(10 + 60.0, 10 + 94.0, 128.0, 6.0).adjusted(-0.5, -0.8, 0.5, 0.8).contains(found));
+    }
+
     // Real mouse moves over the screen: described controls show their text, everything else
     // empties the line, and a new showing starts from the initial text.
     void statusLineFollowsTheMouse()
@@ -459,10 +562,10 @@ private slots:
         screen->cmdEsci->click();
         screen->show();
         QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
-        for (QToolButton* later : {screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute})
-            QVERIFY(!later->isEnabled());
-        QVERIFY(screen->cmdExcel->isEnabled());
-        QVERIFY(!screen->btnEmail->isEnabled());
+        for (QToolButton* now : {screen->cmdAllega, screen->cmdAnteprima, screen->cmdStampa, screen->cmdScadute,
+                 screen->cmdExcel})
+            QVERIFY(now->isEnabled());
+        QVERIFY(screen->btnEmail->isEnabled());
         QCOMPARE(screen->cmdSalva->cursor().shape(), Qt::PointingHandCursor);
     }
 };

@@ -71,6 +71,15 @@ private slots:
         QTest::newRow("no expiry date") << ""
                                         << "0"
                                         << "No" << QDate(2016, 1, 1) << false;
+        QTest::newRow("notice days that are no number") << "15/06/2015"
+                                                        << "dieci"
+                                                        << "No" << QDate(2016, 1, 1) << false;
+        QTest::newRow("the example: notice 10") << "20/03/2015"
+                                                << "10"
+                                                << "No" << QDate(2015, 3, 10) << true;
+        QTest::newRow("the example: notice 9") << "20/03/2015"
+                                               << "9"
+                                               << "No" << QDate(2015, 3, 10) << false;
     }
 
     void renewal()
