@@ -1,5 +1,7 @@
 #include "CardScreen.h"
 
+#include "DigitsOnly.h"
+#include "BarButton.h"
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -19,7 +21,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -76,11 +77,7 @@ void CardScreen::build()
     panel->setFixedWidth(kPanel.width());
     panel->setMaximumHeight(kPanel.height());
 
-    panInfo = new QLabel(m_form.readyText, panel);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
-                                          "padding: 3px 10px; border-radius: 4px; }"));
-    panInfo->setFixedHeight(30);
+    panInfo = StatusLine::panel(m_form.readyText, panel);
     m_status = new StatusLine(panInfo);
 
     lblFile01 = new QLabel(panel);
@@ -158,16 +155,7 @@ QWidget* CardScreen::buildButtonBar()
     row->setSpacing(10);
 
     const auto tool = [this](QWidget* group, const BarButton& b) {
-        auto* button = new QToolButton(group);
-        button->setObjectName(QLatin1String(b.name));
-        button->setText(b.text);
-        button->setIcon(QIcon(Artwork::glyph(b.symbol, 64, kInk)));
-        button->setIconSize(QSize(30, 30));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setAutoRaise(true);
-        button->setCursor(Qt::PointingHandCursor);
-        button->setMinimumWidth(std::max(58, button->fontMetrics().horizontalAdvance(b.text) + 14));
-        button->setFocusPolicy(Qt::NoFocus);
+        QToolButton* button = makeBarButton(group, QLatin1String(b.name), b.text, b.symbol);
         m_barButtons.insert(button->objectName(), button);
         return button;
     };
@@ -373,7 +361,7 @@ void CardScreen::applyTyping(const CardField& field, QLineEdit* edit)
     }
     switch (field.typing) {
     case CardField::Typing::Digits:
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        digitsOnly(edit);
         break;
     case CardField::Typing::Upper:
     case CardField::Typing::Trimmed: {

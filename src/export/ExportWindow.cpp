@@ -208,10 +208,7 @@ ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath
     cmdEsporta = image("cmdEsporta", Artwork::Symbol::Export);
     cmdGuida = image("cmdGuida", Artwork::Symbol::Help);
     cmdEsci = image("cmdEsci", Artwork::Symbol::Exit);
-    panInfo = new QLabel(kReady, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
-                                          "padding: 3px 10px; border-radius: 4px; }"));
+    panInfo = StatusLine::panel(kReady, this);
     m_status = new StatusLine(panInfo);
 
     auto* top = new QHBoxLayout;

@@ -1,5 +1,6 @@
 #include "TfrmMenuRiepilogoPrestiti.h"
 
+#include "DigitsOnly.h"
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "Clock.h"
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,7 +76,7 @@ TfrmMenuRiepilogoPrestiti::TfrmMenuRiepilogoPrestiti(QWidget* parent)
     txtAnno = new QLineEdit(this);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
-    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    digitsOnly(txtAnno);
     txtAnno->setFixedWidth(80);
     txtTipologia = new QLineEdit(this);
     txtTipologia->setObjectName(QStringLiteral("txtTipologia"));

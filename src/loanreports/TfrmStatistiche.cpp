@@ -1,5 +1,6 @@
 #include "TfrmStatistiche.h"
 
+#include "DigitsOnly.h"
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "Clock.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -84,7 +84,7 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
     txtAnno = new QLineEdit(panAvvio);
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
-    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    digitsOnly(txtAnno);
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 28));
     txtAnno->setFixedWidth(150);
     txtAnno->setAlignment(Qt::AlignCenter);
@@ -136,11 +136,7 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
         buttons->addWidget(b);
     chartPanel->addLayout(buttons);
 
-    panInfo = new QLabel(QStringLiteral("Grafico statistico dei prestiti mensili."), this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
-                                          "padding: 3px 10px; border-radius: 4px; }"));
-    panInfo->setFixedHeight(30);
+    panInfo = StatusLine::panel(QStringLiteral("Grafico statistico dei prestiti mensili."), this);
     m_status = new StatusLine(panInfo);
     m_panels = new QStackedWidget(this);
     m_panels->addWidget(panAvvio);

@@ -116,11 +116,7 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
-    panInfo = new QLabel(ready);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
-                                          "padding: 3px 10px; border-radius: 4px; }"));
-    panInfo->setFixedHeight(30);
+    panInfo = StatusLine::panel(ready, nullptr);
     m_status = new StatusLine(panInfo);
 
     for (QPushButton* b : {btnImporta, btnVisualizza, btnStampa, btnEsci}) {

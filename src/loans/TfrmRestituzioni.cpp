@@ -1,5 +1,6 @@
 #include "TfrmRestituzioni.h"
 
+#include "DigitsOnly.h"
 #include "Clock.h"
 #include "Dates.h"
 #include "LoanRegister.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -53,7 +53,7 @@ TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
     txtAnno = new QLineEdit;
     txtAnno->setObjectName(QStringLiteral("txtAnno"));
     txtAnno->setMaxLength(4);
-    txtAnno->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), txtAnno));
+    digitsOnly(txtAnno);
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 14));
     txtAnno->setFixedWidth(90);
     txtAnno->setAlignment(Qt::AlignCenter);

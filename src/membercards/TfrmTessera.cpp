@@ -1,6 +1,7 @@
 #include "TfrmTessera.h"
 
 #include "Artwork.h"
+#include "BarButton.h"
 #include "CardDialogs.h"
 #include "ClickableLabel.h"
 #include "Dialogs.h"
@@ -37,9 +38,6 @@ const QString kHints[] = {
     QStringLiteral("Il logo e i dati testuali relativi alla biblioteca sono salvati in automatico all'uscita da "
                    "questo ambiente di lavoro."),
 };
-const QString kPhotoTitle = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
-// The patterns are separated by blanks, as the file dialog reads them.
-const QString kPhotoFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
 const QString kLibrary = QStringLiteral("Dati Ente");
 const char* const kLibraryKeys[] = {"Denominazione", "Sottotitolo 1", "Sottotitolo 2", "Annotazioni"};
 const QSize kPhotoBox(157, 174);
@@ -98,17 +96,7 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     resize(1000, 700);
 
     const auto tool = [this](const char* name, const QString& text, Artwork::Symbol symbol) {
-        auto* b = new QToolButton(this);
-        b->setObjectName(QLatin1String(name));
-        b->setText(text);
-        b->setIcon(QIcon(Artwork::glyph(symbol, 64, kInk)));
-        b->setIconSize(QSize(30, 30));
-        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        b->setAutoRaise(true);
-        b->setCursor(Qt::PointingHandCursor);
-        b->setMinimumWidth(std::max(62, b->fontMetrics().horizontalAdvance(text) + 14));
-        b->setFocusPolicy(Qt::NoFocus);
-        return b;
+        return makeBarButton(this, QLatin1String(name), text, symbol);
     };
     using S = Artwork::Symbol;
     cmdNuovo = tool("cmdNuovo", QStringLiteral("Nuovo"), S::New);
@@ -145,11 +133,7 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     for (QLabel* hidden : {imgBianco, imgBlank, imgPuntino})
         hidden->hide();
 
-    panInfo = new QLabel(kReady, this);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
-                                          "padding: 3px 10px; border-radius: 4px; }"));
-    panInfo->setFixedHeight(30);
+    panInfo = StatusLine::panel(kReady, this);
     m_status = new StatusLine(panInfo);
 
     auto* bar = new QHBoxLayout;
@@ -441,7 +425,7 @@ void TfrmTessera::paintEvent(QPaintEvent*)
 
 void TfrmTessera::imgLogoClick()
 {
-    const QString path = Dialogs::openFile(this, kPhotoTitle, kPhotoFilter);
+    const QString path = Dialogs::openFile(this, Pictures::kDialogTitle, Pictures::kDialogFilter);
     if (!path.isEmpty())
         showLogo(Pictures::load(path));
 }

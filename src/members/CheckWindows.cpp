@@ -1,5 +1,6 @@
 #include "CheckWindows.h"
 
+#include "DigitsOnly.h"
 #include "Artwork.h"
 #include "EnterKey.h"
 #include "IdentifierChecks.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -149,7 +149,7 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
     big.setBold(true);
     edit->setFont(big);
     if (table.digitsOnly)
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        digitsOnly(edit);
     if (table.upperCase) {
         connect(edit, &QLineEdit::textEdited, this, [this](const QString& typed) {
             const QString wanted = ShortString::upperAToZ(ShortString::trimmed(typed));

@@ -34,9 +34,6 @@ using Typing = CardField::Typing;
 using Symbol = Artwork::Symbol;
 
 const QSize kPhotoBox(157, 174);
-const QString kPhotoTitle = QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap.");
-// The patterns are separated by blanks, as the file dialog reads them.
-const QString kPhotoFilter = QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)");
 const QString kNameMissing
     = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome delL'utente.");
 const QString kCardMissing = QStringLiteral(
@@ -330,7 +327,7 @@ void TfrmAnagrafica::showPhoto(const QImage& photo)
 
 void TfrmAnagrafica::btnSfogliaClick()
 {
-    const QString path = Dialogs::openFile(this, kPhotoTitle, kPhotoFilter);
+    const QString path = Dialogs::openFile(this, Pictures::kDialogTitle, Pictures::kDialogFilter);
     if (!path.isEmpty())
         showPhoto(Pictures::load(path));
 }

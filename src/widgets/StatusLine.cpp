@@ -3,6 +3,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+QLabel* StatusLine::panel(const QString& text, QWidget* parent)
+{
+    auto* line = new QLabel(text, parent);
+    line->setObjectName(QStringLiteral("panInfo"));
+    line->setStyleSheet(QStringLiteral("QLabel { background: #2e5f8f; color: white; font: 12pt 'Tahoma'; "
+                                       "padding: 3px 10px; border-radius: 4px; }"));
+    line->setFixedHeight(30);
+    return line;
+}
+
 StatusLine::StatusLine(QLabel* panInfo)
     : QObject(panInfo)
     , m_line(panInfo)

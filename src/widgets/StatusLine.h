@@ -13,6 +13,9 @@ class QWidget;
 class StatusLine : public QObject {
     Q_OBJECT
 public:
+    // The panel panInfo itself: white on blue at the foot of a screen, with its first text.
+    static QLabel* panel(const QString& text, QWidget* parent);
+
     explicit StatusLine(QLabel* panInfo);
 
     void describe(QWidget* control, const QString& text);
