@@ -27,7 +27,14 @@ private slots:
         QVERIFY(text.contains("vendralopiskun"));
         QVERIFY(text.contains("otto caratteri"));
         QCOMPARE(text.count(QStringLiteral("\r\n\r\n")), 38);
-        QVERIFY(HelpTopic::all().startsWith("avvio"));
+        // The guide opens with the first steps and the main menu, and holds every topic once.
+        const QStringList topics = HelpTopic::all();
+        QCOMPARE(topics.mid(0, 3), QStringList({"primi_passi", "avvio", "anagrafica"}));
+        QCOMPARE(topics.last(), QStringLiteral("consultazione"));
+        const QStringList files = QDir(":/help").entryList({"*.txt"}, QDir::Files);
+        QCOMPARE(topics.size(), files.size());
+        for (const QString& topic : topics)
+            QVERIFY2(!HelpTopic::load(topic).title.isEmpty(), qPrintable(topic));
     }
 
     void windowShowsTheTopicWithEmptyLinesBetweenParagraphs()
