@@ -1,10 +1,31 @@
 // Writes the user guide Guida.pdf from the help texts: a title page, the contents with the page of
-// each chapter, then one chapter per topic, every page after the title numbered in its footer.
+// each chapter, then one chapter per topic with a picture of its window, every page after the title
+// numbered in its footer. The pictures are taken from the real windows over a few sample records,
+// so they never go out of date.
 
+#include "CardScreen.h"
+#include "ExportWindow.h"
+#include "Generator.h"
 #include "HelpTopic.h"
+#include "LoanDesk.h"
+#include "MessageBox.h"
+#include "Modal.h"
+#include "ProgramFolder.h"
+#include "Screens.h"
+#include "TfrmAvvio.h"
+#include "TfrmMenuCatalogo.h"
+#include "TfrmMenuPrestiti.h"
+#include "TfrmMenuRiepilogoPrestiti.h"
+#include "TfrmPassword.h"
+#include "TfrmRiepilogoPrestiti.h"
+#include "TfrmStatistiche.h"
+#include "TfrmTessera.h"
 
+#include <QAbstractButton>
 #include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDate>
+#include <QTemporaryDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -12,20 +33,84 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 const QString kBlue = QStringLiteral("#1f3a5f");
 
-QList<HelpTopic> chapters()
+struct Chapter {
+    QString topic;
+    HelpTopic help;
+};
+
+QList<Chapter> chapters()
 {
-    QList<HelpTopic> found;
+    QList<Chapter> found;
     for (const QString& topic : HelpTopic::all()) {
         const HelpTopic help = HelpTopic::load(topic);
         if (!help.title.isEmpty())
-            found.append(help);
+            found.append({topic, help});
     }
     return found;
+}
+
+// Shows a window at the size a librarian sees it and takes its picture.
+QImage picture(QWidget* window)
+{
+    if (window->minimumSize() != window->maximumSize())
+        window->resize(1280, 720);
+    window->show();
+    if (auto* first = window->findChild<QAbstractButton*>(QStringLiteral("cmdPrimo")))
+        first->click();
+    QApplication::processEvents();
+    const QImage image = window->grab().toImage();
+    window->hide();
+    return image;
+}
+
+// The picture of each topic's window, taken in a program folder of sample archives. Message boxes
+// and companion windows are recorded, never shown, so the build can never wait for a user.
+QHash<QString, QImage> screenPictures()
+{
+    QHash<QString, QImage> pictures;
+    QTemporaryDir folder;
+    const int year = QDate::currentDate().year();
+    if (!folder.isValid() || !Generator(7).writeArchives(folder.path(), 40, 20, 25, 80, year))
+        return pictures;
+    ProgramFolder::setPath(folder.path());
+    MessageBox::startRecording();
+    Modal::startTesting();
+    {
+        Screens screens;
+        pictures.insert(QStringLiteral("primi_passi"), picture(screens.frmPassword()));
+        pictures.insert(QStringLiteral("avvio"), picture(screens.frmAvvio()));
+        pictures.insert(QStringLiteral("anagrafica"), picture(screens.frmAnagrafica()));
+        pictures.insert(QStringLiteral("tessere"), picture(screens.frmTessera()));
+        pictures.insert(QStringLiteral("libri"), picture(screens.frmLibri()));
+        pictures.insert(QStringLiteral("dvd"), picture(screens.frmDVD()));
+        pictures.insert(QStringLiteral("prestiti"), picture(screens.frmMenuPrestiti()));
+        pictures.insert(QStringLiteral("registrazione"), picture(screens.frmPrestiti()));
+        pictures.insert(QStringLiteral("statistiche"), picture(screens.frmStatistiche()));
+        pictures.insert(QStringLiteral("consultazione"), picture(screens.frmMenuCatalogo()));
+        const QString loans = ProgramFolder::file(QString::number(year) + QStringLiteral(".bib"));
+        TfrmRiepilogoPrestiti summary(loans, QString(), QDate(year, 1, 1), QDate(year, 12, 31), nullptr);
+        pictures.insert(QStringLiteral("riepilogo"), picture(&summary));
+        TfrmExpAnagrafica members(nullptr);
+        pictures.insert(QStringLiteral("esporta_anagrafica"), picture(&members));
+        TfrmExpLibri books(nullptr);
+        pictures.insert(QStringLiteral("esporta_libri"), picture(&books));
+        TfrmExpDVD dvds(nullptr);
+        pictures.insert(QStringLiteral("esporta_dvd"), picture(&dvds));
+        TfrmExpPrestiti register_(loans, nullptr);
+        pictures.insert(QStringLiteral("esporta_prestiti"), picture(&register_));
+        TfrmExpPrestitiSca overdue(loans, nullptr);
+        pictures.insert(QStringLiteral("esporta_scaduti"), picture(&overdue));
+    }
+    Modal::stopTesting();
+    MessageBox::stopRecording();
+    ProgramFolder::setPath(QString());
+    return pictures;
 }
 
 // The chapter headings carry no final full stop in the guide.
@@ -38,7 +123,7 @@ QString heading(int number, const HelpTopic& help)
 }
 
 // `pages` holds the page of each chapter, or nothing on the first pass that measures them.
-QString html(const QList<HelpTopic>& topics, const QList<int>& pages)
+QString html(const QList<Chapter>& topics, const QHash<QString, QImage>& pictures, const QList<int>& pages)
 {
     QString out = QStringLiteral(
         "<html><body><p style='margin-bottom: 280px;'>&nbsp;</p>"
@@ -53,14 +138,23 @@ QString html(const QList<HelpTopic>& topics, const QList<int>& pages)
                       .arg(kBlue);
     for (int i = 0; i < topics.size(); ++i) {
         out += QStringLiteral("<tr><td>%1</td><td align='right'>%2</td></tr>")
-                   .arg(heading(i + 1, topics.at(i)))
+                   .arg(heading(i + 1, topics.at(i).help))
                    .arg(pages.isEmpty() ? QStringLiteral("00") : QString::number(pages.at(i)));
     }
     out += QStringLiteral("</table>");
     for (int i = 0; i < topics.size(); ++i) {
         out += QStringLiteral("<h2 style='font-size: 16pt; color: %1; page-break-before: always;'>%2</h2>")
-                   .arg(kBlue, heading(i + 1, topics.at(i)));
-        for (const QString& paragraph : topics.at(i).paragraphs)
+                   .arg(kBlue, heading(i + 1, topics.at(i).help));
+        const QImage image = pictures.value(topics.at(i).topic);
+        if (!image.isNull()) {
+            // The width in the document's own units: about three quarters of the text width.
+            const int width = qMin(440, image.width() / 2);
+            out += QStringLiteral("<p align='center'><img src='picture:%1' width='%2' height='%3'></p>")
+                       .arg(topics.at(i).topic)
+                       .arg(width)
+                       .arg(width * image.height() / image.width());
+        }
+        for (const QString& paragraph : topics.at(i).help.paragraphs)
             out += QStringLiteral("<p align='justify'>") + paragraph.toHtmlEscaped() + QStringLiteral("</p>");
     }
     return out + QStringLiteral("</body></html>");
@@ -82,7 +176,7 @@ QList<int> chapterPages(QTextDocument& document)
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "uso: makeguide <Guida.pdf>\n");
         return 2;
@@ -96,16 +190,19 @@ int main(int argc, char* argv[])
     const QRect paintRect = writer.pageLayout().paintRectPixels(writer.resolution());
     const int footerHeight = writer.resolution() / 2; // half an inch under the text for the page number
 
-    const QList<HelpTopic> topics = chapters();
+    const QList<Chapter> topics = chapters();
+    const QHash<QString, QImage> pictures = screenPictures();
     QTextDocument document;
+    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("picture:") + it.key()), it.value());
     // Point sizes measured at the writer's resolution, not the screen's.
     document.documentLayout()->setPaintDevice(&writer);
     document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
     document.setPageSize(QSizeF(paintRect.width(), paintRect.height() - footerHeight));
-    document.setHtml(html(topics, {}));
+    document.setHtml(html(topics, pictures, {}));
     // The page numbers take no more room than the placeholders, so a second layout keeps every page.
     const QList<int> pages = chapterPages(document);
-    document.setHtml(html(topics, pages));
+    document.setHtml(html(topics, pictures, pages));
     if (chapterPages(document) != pages) {
         std::fprintf(stderr, "makeguide: l'indice sposta i capitoli\n");
         return 1;

@@ -13,6 +13,24 @@ class TestGuide : public QObject {
     QString m_pdf;
     int m_pages = 0;
 
+    // The pages that hold a picture, from pdfimages' list.
+    QSet<int> picturePages() const
+    {
+        QProcess process;
+        process.start("pdfimages", {"-list", m_pdf});
+        QSet<int> pages;
+        if (!process.waitForFinished(30000))
+            return pages;
+        const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n');
+        for (const QString& line : lines.mid(2)) {
+            bool number = false;
+            const int page = line.section(' ', 0, 0, QString::SectionSkipEmpty).toInt(&number);
+            if (number)
+                pages.insert(page);
+        }
+        return pages;
+    }
+
     QString pageText(int page) const
     {
         QProcess process;
@@ -48,12 +66,13 @@ private slots:
         QVERIFY(pageText(2).contains("Indice"));
     }
 
-    // Every chapter of the contents begins on the page it names, and every page after the title
-    // carries its number.
+    // Every chapter of the contents begins on the page it names, with a picture of its window, and
+    // every page after the title carries its number.
     void contentsNameThePageOfEachChapter()
     {
         const QStringList lines = pageText(2).split('\n');
         const QRegularExpression entry("^\\s*(\\d+)\\. (.+?)\\s+(\\d+)\\s*$");
+        const QSet<int> pictures = picturePages();
         int chapters = 0;
         for (const QString& line : lines) {
             const QRegularExpressionMatch m = entry.match(line);
@@ -66,6 +85,8 @@ private slots:
             const QString text = pageText(page);
             // A long heading may wrap onto a second line.
             QVERIFY2(text.simplified().startsWith(m.captured(1) + ". " + m.captured(2)), qPrintable(line));
+            // Each chapter shows the window it describes.
+            QVERIFY2(pictures.contains(page), qPrintable(line));
         }
         QCOMPARE(chapters, HelpTopic::all().size());
         for (int page = 2; page <= m_pages; ++page)
