@@ -18,26 +18,9 @@ namespace {
 const QColor kLightSteelBlue(0xB0, 0xC4, 0xDE);
 const QColor kGold(0xFF, 0xD7, 0x00);
 
-ReportObject box(const QString& name, const QRectF& mm, const QColor& fill, const QColor& outline)
-{
-    ReportObject o;
-    o.kind = ReportObject::Kind::Rectangle;
-    o.name = name;
-    o.geometry = mm;
-    o.fill = fill;
-    o.outline = outline;
-    return o;
-}
-
 ReportObject text(const QString& name, const QRectF& mm, const QString& content, qreal size, Qt::Alignment alignment)
 {
-    ReportObject o;
-    o.kind = ReportObject::Kind::Text;
-    o.name = name;
-    o.geometry = mm;
-    o.text = content;
-    o.fontFamily = QStringLiteral("Arial");
-    o.fontSize = size;
+    ReportObject o = ReportObject::textBox(name, mm, content, size);
     o.alignment = alignment | Qt::AlignVCenter;
     return o;
 }
@@ -52,23 +35,18 @@ Report cardSheet(const QString& heading, const QList<SheetRow>& rows, const QDat
     const qreal bottom = 7.0 + 5.0 * rows.size();
     ReportBand& band = report.addBand(ReportBand::Kind::Data, QStringLiteral("MasterData"), bottom + 10);
     QList<ReportObject>& objects = band.objects;
-    objects << box(QStringLiteral("shpTitolo"), QRectF(1.0, 1.0, 188.0, 5.8), kLightSteelBlue, QColor());
+    objects << ReportObject::rectangle(QStringLiteral("shpTitolo"), QRectF(1.0, 1.0, 188.0, 5.8), kLightSteelBlue, QColor());
     objects << text(QStringLiteral("titArcataSup"), QRectF(2.0, 2.0, 185.8, 4.2), heading, 9, Qt::AlignHCenter);
     for (int k = 0; k < rows.size(); ++k) {
         const qreal top = 5.0 * k;
-        objects << box(QStringLiteral("shpRigo%1").arg(k + 1), QRectF(1.0, 7.0 + top, 188.0, 4.6), QColor(), Qt::black);
+        objects << ReportObject::rectangle(QStringLiteral("shpRigo%1").arg(k + 1), QRectF(1.0, 7.0 + top, 188.0, 4.6), QColor(), Qt::black);
         objects << text(QStringLiteral("tit") + rows.at(k).control.mid(3), QRectF(2.0, 7.5 + top, 37.8, 3.5),
             rows.at(k).label, 7, Qt::AlignLeft);
         objects << text(rows.at(k).control, QRectF(44.0, 7.5 + top, 144.0, 3.5), ShortString::trimmed(rows.at(k).value), 7,
             Qt::AlignLeft);
     }
-    ReportObject divider;
-    divider.kind = ReportObject::Kind::Line;
-    divider.name = QStringLiteral("linDivisore");
-    divider.geometry = QRectF(42.0, 7.0, 0, bottom - 7.0 - 0.4);
-    divider.outline = Qt::black;
-    objects << divider;
-    objects << box(QStringLiteral("shpCalce"), QRectF(1.0, bottom + 2.0, 188.0, 5.8), kGold, QColor());
+    objects << ReportObject::line(QStringLiteral("linDivisore"), QRectF(42.0, 7.0, 0, bottom - 7.0 - 0.4));
+    objects << ReportObject::rectangle(QStringLiteral("shpCalce"), QRectF(1.0, bottom + 2.0, 188.0, 5.8), kGold, QColor());
     objects << text(QStringLiteral("txtCalce"), QRectF(2.0, bottom + 3.0, 185.8, 4.2),
         QStringLiteral("Stampa eseguita in data ") + Dates::format(printedAt.date()) + QStringLiteral(" alle ore ")
             + printedAt.time().toString(QStringLiteral("hh:mm:ss")),

@@ -13,12 +13,8 @@ const QColor kSlateGrey(0x70, 0x80, 0x90);
 
 ReportObject textBox(const QString& name, const QRectF& geometry, const QString& family, qreal size)
 {
-    ReportObject box;
-    box.kind = ReportObject::Kind::Text;
-    box.name = name;
-    box.geometry = geometry;
+    ReportObject box = ReportObject::textBox(name, geometry, QString(), size);
     box.fontFamily = family;
-    box.fontSize = size;
     return box;
 }
 

@@ -247,6 +247,26 @@ void LoanDesk::showCard(bool card)
     m_panels->setCurrentWidget(card ? panContainer : panSelezione);
 }
 
+QString LoanDesk::trimmed(const QLineEdit* edit)
+{
+    return ShortString::trimmed(edit->text());
+}
+
+TSchedaPrestito LoanDesk::loanOnCard() const
+{
+    TSchedaPrestito loan;
+    loan.Tesserato = trimmed(titTesserato);
+    loan.NumTessera = trimmed(titNumTessera);
+    loan.Recapito = trimmed(titRecapito);
+    loan.Tipo = trimmed(titTipo);
+    loan.Codice = trimmed(titCodice);
+    loan.Titolo = trimmed(titTitolo);
+    loan.Data = trimmed(titData);
+    loan.DataSca = trimmed(titDataSca);
+    loan.DataRes = trimmed(titDataRes);
+    return loan;
+}
+
 void LoanDesk::btnImportaClick()
 {
     TfrmTrovaAnagrafica window(this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Records.h"
+
 #include <QWidget>
 
 class ClickableLabel;
@@ -72,6 +74,9 @@ protected:
     // The member's open loans, read again; false (after the access message) when unreadable.
     bool loadLoans();
     void showCard(bool card);
+    // The loan the card fields show, every field trimmed.
+    TSchedaPrestito loanOnCard() const;
+    static QString trimmed(const QLineEdit* edit);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

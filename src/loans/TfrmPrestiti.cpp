@@ -42,11 +42,6 @@ const QString kAdded = QStringLiteral(
     "Il prestito corrente \u00E8 stato aggiunto all'elenco.\n\r\n\rE' ora possibile registrare un nuovo prestito allo "
     "stesso utente.");
 
-QString trimmed(const QLineEdit* edit)
-{
-    return ShortString::trimmed(edit->text());
-}
-
 } // namespace
 
 TfrmPrestiti::TfrmPrestiti(QWidget* parent)
@@ -202,15 +197,7 @@ void TfrmPrestiti::lend(bool book, qint64 n)
     titTitolo->setText(item.value(QStringLiteral("Titolo")));
     titCodice->setText(item.value(QStringLiteral("Codice")));
     titTipo->setText(book ? QStringLiteral("Libro") : QStringLiteral("DVD"));
-    TSchedaPrestito loan;
-    loan.Tesserato = trimmed(titTesserato);
-    loan.NumTessera = trimmed(titNumTessera);
-    loan.Recapito = trimmed(titRecapito);
-    loan.Tipo = trimmed(titTipo);
-    loan.Codice = trimmed(titCodice);
-    loan.Titolo = trimmed(titTitolo);
-    loan.Data = trimmed(titData);
-    loan.DataSca = trimmed(titDataSca);
+    const TSchedaPrestito loan = loanOnCard();
     const auto number = Archive<TSchedaPrestito>(lblFile->text()).append(loan);
     if (!number) {
         // No item lent to nobody: the catalogue record goes back as it was read.

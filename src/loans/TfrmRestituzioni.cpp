@@ -37,11 +37,6 @@ const QString kRemoved = QStringLiteral(
     "Il prestito selezionato \u00E8 stato rimosso dall'elenco.\n\r\n\rE' ora possibile registrare una nuova "
     "restituzione per lo stesso utente.");
 
-QString trimmed(const QLineEdit* edit)
-{
-    return ShortString::trimmed(edit->text());
-}
-
 } // namespace
 
 TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
@@ -189,16 +184,7 @@ void TfrmRestituzioni::giveBack(bool book, qint64 n)
             return MessageBox::error(this, kAccessError);
     }
 
-    TSchedaPrestito loan;
-    loan.Tesserato = trimmed(titTesserato);
-    loan.NumTessera = trimmed(titNumTessera);
-    loan.Recapito = trimmed(titRecapito);
-    loan.Tipo = trimmed(titTipo);
-    loan.Codice = trimmed(titCodice);
-    loan.Titolo = trimmed(titTitolo);
-    loan.Data = trimmed(titData);
-    loan.DataSca = trimmed(titDataSca);
-    loan.DataRes = trimmed(titDataRes);
+    const TSchedaPrestito loan = loanOnCard();
     const qint64 record = lblPosizione->text().toLongLong();
     if (record > 0 && !Archive<TSchedaPrestito>(lblFile->text()).write(record, loan)) {
         // Nothing half done: the item goes back to its lent state.

@@ -10,25 +10,13 @@ const QColor kBeige(0xF5, 0xF5, 0xDC);
 
 ReportObject shape(const char* name, const QRectF& mm, const QColor& fill, const QColor& outline)
 {
-    ReportObject o;
-    o.kind = ReportObject::Kind::Rectangle;
-    o.name = QLatin1String(name);
-    o.geometry = mm;
-    o.fill = fill;
-    o.outline = outline;
-    return o;
+    return ReportObject::rectangle(QLatin1String(name), mm, fill, outline);
 }
 
 ReportObject text(const char* name, const QRectF& mm, const QString& content, qreal size, bool bold,
     const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
 {
-    ReportObject o;
-    o.kind = ReportObject::Kind::Text;
-    o.name = QLatin1String(name);
-    o.geometry = mm;
-    o.text = ShortString::trimmed(content);
-    o.fontFamily = QStringLiteral("Arial");
-    o.fontSize = size;
+    ReportObject o = ReportObject::textBox(QLatin1String(name), mm, ShortString::trimmed(content), size);
     o.bold = bold;
     o.colour = colour;
     o.alignment = alignment;
@@ -37,12 +25,7 @@ ReportObject text(const char* name, const QRectF& mm, const QString& content, qr
 
 ReportObject picture(const char* name, const QRectF& mm, const QImage& image)
 {
-    ReportObject o;
-    o.kind = ReportObject::Kind::Picture;
-    o.name = QLatin1String(name);
-    o.geometry = mm;
-    o.picture = image;
-    return o;
+    return ReportObject::pictureBox(QLatin1String(name), mm, image);
 }
 
 } // namespace

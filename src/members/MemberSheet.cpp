@@ -14,26 +14,10 @@ const QColor kTeal(0x00, 0x80, 0x80);
 ReportObject text(const QString& name, const QRectF& mm, const QString& content, qreal size, const QColor& colour,
     const QColor& fill, Qt::Alignment alignment)
 {
-    ReportObject o;
-    o.kind = ReportObject::Kind::Text;
-    o.name = name;
-    o.geometry = mm;
-    o.text = content;
-    o.fontFamily = QStringLiteral("Arial");
-    o.fontSize = size;
+    ReportObject o = ReportObject::textBox(name, mm, content, size);
     o.colour = colour;
     o.fill = fill;
     o.alignment = alignment;
-    return o;
-}
-
-ReportObject line(const QString& name, const QRectF& mm)
-{
-    ReportObject o;
-    o.kind = ReportObject::Kind::Line;
-    o.name = name;
-    o.geometry = mm;
-    o.outline = Qt::black;
     return o;
 }
 
@@ -73,15 +57,10 @@ Report memberSheet(const QStringList& values, const QDateTime& printedAt)
     report.orientation = QPageLayout::Portrait;
     report.margins = QMarginsF(10, 10, 10, 10);
     ReportBand& band = report.addBand(ReportBand::Kind::Data, QStringLiteral("MasterData"), 277);
-    ReportObject logo;
-    logo.kind = ReportObject::Kind::Picture;
-    logo.name = QStringLiteral("imgLogo");
-    logo.geometry = QRectF(3.0, 3.0, 17.0, 13.0);
-    logo.picture = folder();
-    band.objects << logo;
+    band.objects << ReportObject::pictureBox(QStringLiteral("imgLogo"), QRectF(3.0, 3.0, 17.0, 13.0), folder());
     band.objects << text(QStringLiteral("txtTitolo"), QRectF(23.0, 3.0, 165.0, 9.0),
         QStringLiteral("SCHEDA ANAGRAFICA UTENTE"), 16, Qt::white, kDarkOrange, Qt::AlignCenter);
-    band.objects << line(QStringLiteral("linSepara01"), QRectF(23.0, 16.0, 165.0, 0));
+    band.objects << ReportObject::line(QStringLiteral("linSepara01"), QRectF(23.0, 16.0, 165.0, 0));
     const QStringList& captions = memberSheetCaptions();
     for (int n = 0; n < captions.size(); ++n) {
         const QString number = QStringLiteral("%1").arg(n + 1, 2, 10, QLatin1Char('0'));
@@ -91,7 +70,7 @@ Report memberSheet(const QStringList& values, const QDateTime& printedAt)
         band.objects << text(QStringLiteral("txtCampo") + number, QRectF(60.0, top, 128.0, 6.0), values.value(n), 10,
             Qt::black, QColor(), Qt::AlignLeft | Qt::AlignVCenter);
     }
-    band.objects << line(QStringLiteral("linSepara02"), QRectF(3.0, 265.0, 185.0, 0));
+    band.objects << ReportObject::line(QStringLiteral("linSepara02"), QRectF(3.0, 265.0, 185.0, 0));
     band.objects << text(QStringLiteral("txtCalce"), QRectF(3.0, 269.0, 185.0, 6.0),
         QStringLiteral("Stampa eseguita in data ") + Dates::format(printedAt.date()) + QStringLiteral(" alle ore ")
             + printedAt.time().toString(QStringLiteral("hh:mm:ss")),

@@ -2,6 +2,48 @@
 
 #include <QPageSize>
 
+ReportObject ReportObject::textBox(const QString& name, const QRectF& mm, const QString& text, qreal size)
+{
+    ReportObject o;
+    o.kind = Kind::Text;
+    o.name = name;
+    o.geometry = mm;
+    o.text = text;
+    o.fontSize = size;
+    return o;
+}
+
+ReportObject ReportObject::rectangle(const QString& name, const QRectF& mm, const QColor& fill, const QColor& outline)
+{
+    ReportObject o;
+    o.kind = Kind::Rectangle;
+    o.name = name;
+    o.geometry = mm;
+    o.fill = fill;
+    o.outline = outline;
+    return o;
+}
+
+ReportObject ReportObject::line(const QString& name, const QRectF& mm)
+{
+    ReportObject o;
+    o.kind = Kind::Line;
+    o.name = name;
+    o.geometry = mm;
+    o.outline = Qt::black;
+    return o;
+}
+
+ReportObject ReportObject::pictureBox(const QString& name, const QRectF& mm, const QImage& image)
+{
+    ReportObject o;
+    o.kind = Kind::Picture;
+    o.name = name;
+    o.geometry = mm;
+    o.picture = image;
+    return o;
+}
+
 ReportBand& Report::addBand(ReportBand::Kind kind, const QString& name, qreal height)
 {
     ReportBand band;

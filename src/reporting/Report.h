@@ -40,6 +40,12 @@ struct ReportObject {
     QImage picture;
     // Chart boxes: drawn by the chart engine into the box.
     Chart chart;
+
+    // The objects of a layout by kind; every other field keeps its default.
+    static ReportObject textBox(const QString& name, const QRectF& mm, const QString& text, qreal size);
+    static ReportObject rectangle(const QString& name, const QRectF& mm, const QColor& fill, const QColor& outline);
+    static ReportObject line(const QString& name, const QRectF& mm);
+    static ReportObject pictureBox(const QString& name, const QRectF& mm, const QImage& image);
 };
 
 struct ReportBand {

@@ -21,20 +21,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-namespace {
-
-QList<QWidget*> visibleWindows()
-{
-    QList<QWidget*> shown;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible())
-            shown << w;
-    }
-    return shown;
-}
-
-} // namespace
-
 class TestMainMenu : public QObject {
     Q_OBJECT
 
@@ -68,9 +54,9 @@ private slots:
     void onlyThePasswordWindowAtStart()
     {
         screens->start();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPassword()}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screens->frmPassword()}));
         logIn();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({menu}));
         QCOMPARE(menu->windowTitle(), QStringLiteral(" Lettoria 3.0"));
         QVERIFY(menu->windowState() & Qt::WindowMaximized);
         QCOMPARE(menu->findChild<QWidget*>("panMenu")->size(), QSize(995, 692));
@@ -87,10 +73,10 @@ private slots:
                 ? screens->frmAnagrafica()
                 : (part == menu->imgLibri || part == menu->btnLibri) ? screens->frmLibri()
                                                                      : screens->frmDVD();
-            QCOMPARE(visibleWindows(), QList<QWidget*>({screen}));
+            QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screen}));
             QVERIFY(screen->windowState() & Qt::WindowMaximized);
             screen->cmdEsci->click();
-            QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+            QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({menu}));
         }
         QCOMPARE(screens->frmLibri()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio Libri"));
         QCOMPARE(screens->frmDVD()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Archivio DVD"));
@@ -104,27 +90,27 @@ private slots:
         logIn();
         QTest::mouseClick(menu->btnCarico, Qt::LeftButton);
         TfrmMenuPrestiti* loans = screens->frmMenuPrestiti();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({loans}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({loans}));
         QCOMPARE(loans->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
         QCOMPARE(loans->lblMemory->text(), QStringLiteral("avvio"));
         QVERIFY(loans->btnApriRiepStorico->isEnabled());
         QVERIFY(loans->btnApriRiepStats->isEnabled());
         loans->btnApriPrestito->click();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmPrestiti()}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screens->frmPrestiti()}));
         QCOMPARE(screens->frmPrestiti()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD anno 2015"));
         screens->frmPrestiti()->btnEsci->click();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({menu}));
 
         QTest::mouseClick(menu->imgPrestiti, Qt::LeftButton);
         loans->btnApriRestituzione->click();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmRestituzioni()}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screens->frmRestituzioni()}));
         QCOMPARE(screens->frmRestituzioni()->windowTitle(), QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
         screens->frmRestituzioni()->close();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({menu}));
 
         QTest::mouseClick(menu->imgPrestiti, Qt::LeftButton);
         loans->close();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({menu}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({menu}));
     }
 
     // The consultation never leads back to the management screens: leaving it ends the program.
@@ -134,27 +120,27 @@ private slots:
         QSignalSpy ended(screens.get(), &Screens::programEnded);
         QTest::mouseClick(menu->btnScarico, Qt::LeftButton);
         TfrmMenuCatalogo* catalogue = screens->frmMenuCatalogo();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({catalogue}));
         QVERIFY(catalogue->windowState() & Qt::WindowMaximized);
         QCOMPARE(catalogue->windowTitle(), QStringLiteral(" Lettoria 3.0 - Consultazione Catalogo Libri e DVD"));
         catalogue->btnApriLibri->click();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmConsultaLibri()}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screens->frmConsultaLibri()}));
         screens->frmConsultaLibri()->close();
-        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({catalogue}));
         QTest::mouseClick(catalogue->icoDVD, Qt::LeftButton);
-        QCOMPARE(visibleWindows(), QList<QWidget*>({screens->frmConsultaDVD()}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({screens->frmConsultaDVD()}));
         screens->frmConsultaDVD()->close();
 
         MessageBox::scriptAnswer(MessageBox::Answer::No);
         QTest::mouseClick(catalogue->imgEsci, Qt::LeftButton);
-        QCOMPARE(visibleWindows(), QList<QWidget*>({catalogue}));
+        QCOMPARE(TestFixture::visibleWindows(), QList<QWidget*>({catalogue}));
         QCOMPARE(ended.count(), 0);
         catalogue->close();
         QCOMPARE(TestFixture::messages().last(),
             QStringLiteral("Attenzione: chiudendo questa schermata di lavoro, l'applicazione sar\u00E0 terminata.\r\n\r\n"
                            "Si conferma la chiusura del programma?"));
         QCOMPARE(ended.count(), 1);
-        QVERIFY(visibleWindows().isEmpty());
+        QVERIFY(TestFixture::visibleWindows().isEmpty());
     }
 
     // Qt's standard buttons and dialogs speak Italian.
@@ -172,7 +158,7 @@ private slots:
         menu->close();
         QCOMPARE(ended.count(), 1);
         QVERIFY(MessageBox::shown().isEmpty());
-        QVERIFY(visibleWindows().isEmpty());
+        QVERIFY(TestFixture::visibleWindows().isEmpty());
     }
 
     void exitPictureEndsTheProgram()
@@ -181,7 +167,7 @@ private slots:
         QSignalSpy ended(screens.get(), &Screens::programEnded);
         QTest::mouseClick(menu->imgEsci, Qt::LeftButton);
         QCOMPARE(ended.count(), 1);
-        QVERIFY(visibleWindows().isEmpty());
+        QVERIFY(TestFixture::visibleWindows().isEmpty());
     }
 
     void helpOfTheMainMenu()

@@ -58,15 +58,11 @@ QMap<QString, QByteArray> folderBytes(const QString& folder)
     return bytes;
 }
 
-// Every window the user could see: top-level windows and dialogs, not popups or tooltips.
 QStringList visibleWindowNames()
 {
     QStringList names;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = w->windowType();
-        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
-            names << w->objectName();
-    }
+    for (QWidget* w : TestFixture::visibleWindows())
+        names << w->objectName();
     return names;
 }
 

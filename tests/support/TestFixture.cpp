@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "TMisc.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -33,6 +34,17 @@ TestFixture::~TestFixture()
     MessageBox::stopRecording();
     Clock::reset();
     ProgramFolder::setPath(QString());
+}
+
+QList<QWidget*> TestFixture::visibleWindows()
+{
+    QList<QWidget*> shown;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = w->windowType();
+        if (w->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            shown << w;
+    }
+    return shown;
 }
 
 QDateTime TestFixture::fixedNow()

@@ -25,6 +25,8 @@ public:
 
     // The texts of the message boxes shown so far, in order.
     static QStringList messages();
+    // Every window the user could see: top-level windows and dialogs, not popups or tooltips.
+    static QList<QWidget*> visibleWindows();
     // Types a text into a line edit or an editable combo box, as the user would.
     static void type(QWidget* field, const QString& text);
 
