@@ -4,7 +4,7 @@
 #include "ClickableLabel.h"
 #include "Dates.h"
 #include "EnterKey.h"
-#include "ListFinder.h"
+#include "FindPanel.h"
 #include "ListLines.h"
 #include "ListReport.h"
 #include "MessageBox.h"
@@ -51,18 +51,13 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     lblTipologia = text(QStringLiteral("Codice libro o DVD:"), this, true);
     titTipologia = text(QStringLiteral("- - -"), this, true);
     titTipologia->setObjectName(QStringLiteral("titTipologia"));
-    lblRigo01 = text(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da "
-                                    "cercare e premere il pulsante Trova."),
-        this);
-    lblRigo02 = text(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare "
-                                    "di nuovo clic su Trova."),
-        this);
-    txtTrova = new QLineEdit(this);
-    txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
-    btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    lstRecords = new ResultList(this);
-    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    // Enter in the find field does nothing of its own here.
+    auto* findPanel = new FindPanel(QStringLiteral("scheda"), false, this);
+    lblRigo01 = findPanel->lblRigo01;
+    lblRigo02 = findPanel->lblRigo02;
+    txtTrova = findPanel->txtTrova;
+    btnTrova = findPanel->btnTrova;
+    lstRecords = findPanel->lstRecords;
     infIntervallo = text(QStringLiteral("Intervallo selezionato:"), this, true);
     lblIntervallo = text(QString(), this);
     lblIntervallo->setObjectName(QStringLiteral("lblIntervallo"));
@@ -73,7 +68,7 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
     btnEsci = new QPushButton(QStringLiteral("Esci"), this);
     btnEsci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {btnTrova, btnStampa, btnEsci}) {
+    for (QPushButton* b : {btnStampa, btnEsci}) {
         b->setMinimumSize(120, 32);
         b->setCursor(Qt::PointingHandCursor);
     }
@@ -81,16 +76,11 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
     imgGuida->setCursor(Qt::PointingHandCursor);
-    // Enter in the find field does nothing of its own here.
-    m_finder = new ListFinder(txtTrova, btnTrova, lstRecords, false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lblTipologia);
     top->addWidget(titTipologia, 1);
     top->addWidget(imgGuida);
-    auto* find = new QHBoxLayout;
-    find->addWidget(txtTrova, 1);
-    find->addWidget(btnTrova);
     auto* totals = new QGridLayout;
     totals->addWidget(infIntervallo, 0, 0);
     totals->addWidget(lblIntervallo, 0, 1);
@@ -103,10 +93,7 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     buttons->addWidget(btnEsci);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(lblRigo01);
-    layout->addWidget(lblRigo02);
-    layout->addLayout(find);
-    layout->addWidget(lstRecords, 1);
+    layout->addWidget(findPanel, 1);
     layout->addLayout(totals);
     layout->addLayout(buttons);
 

@@ -4,7 +4,6 @@
 #include <QDialog>
 
 class ClickableLabel;
-class ListFinder;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,6 +35,4 @@ public:
 private:
     void load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end);
     void btnStampaClick();
-
-    ListFinder* m_finder;
 };

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "Clock.h"
 #include "EnterKey.h"
-#include "ListFinder.h"
+#include "FindPanel.h"
 #include "ListLines.h"
 #include "ListReport.h"
 #include "RecordFile.h"
@@ -32,42 +32,26 @@ TfrmSospesi::TfrmSospesi(QWidget* parent)
     setFixedSize(862, 560);
     imgBanner = new QLabel(this);
     imgBanner->setPixmap(Artwork::logo(QSize(300, 86)));
-    auto* line1 = new QLabel(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da "
-                                            "cercare e premere il pulsante Trova."),
-        this);
-    auto* line2 = new QLabel(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
-                                            "fare di nuovo clic su Trova."),
-        this);
-    txtTrova = new QLineEdit(this);
-    txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
-    btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    lstRecords = new ResultList(this);
-    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    auto* findPanel = new FindPanel(QStringLiteral("scheda"), true, this);
+    txtTrova = findPanel->txtTrova;
+    btnTrova = findPanel->btnTrova;
+    lstRecords = findPanel->lstRecords;
     auto* hint = new QLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), this);
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
     btnStampa = new QPushButton(QStringLiteral("Stampa"), this);
     btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    for (QPushButton* b : {btnTrova, btnChiudi, btnStampa}) {
+    for (QPushButton* b : {btnChiudi, btnStampa}) {
         b->setMinimumSize(110, 32);
         b->setCursor(Qt::PointingHandCursor);
     }
-    m_finder = new ListFinder(txtTrova, btnTrova, lstRecords);
-
-    auto* find = new QHBoxLayout;
-    find->addWidget(txtTrova, 1);
-    find->addWidget(btnTrova);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnChiudi);
     buttons->addStretch();
     buttons->addWidget(btnStampa);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(imgBanner);
-    layout->addWidget(line1);
-    layout->addWidget(line2);
-    layout->addLayout(find);
-    layout->addWidget(lstRecords, 1);
+    layout->addWidget(findPanel, 1);
     layout->addWidget(hint);
     layout->addLayout(buttons);
 

@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QHash>
 
-class ListFinder;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,6 +28,4 @@ signals:
 
 private:
     void lstRecordsDblClick();
-
-    ListFinder* m_finder;
 };

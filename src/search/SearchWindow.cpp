@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "EnterKey.h"
 #include "FieldHighlight.h"
+#include "FindPanel.h"
 #include "ListFinder.h"
 #include "ListReport.h"
 #include "MessageBox.h"
@@ -28,11 +29,6 @@ const QString kCriteriaHelp2 = QStringLiteral("Lasciare in bianco tutti gli altr
 const QString kCriteriaHelp3
     = QStringLiteral("Per ogni ricerca \u00E8 possibile utilizzare uno o pi\u00F9 campi contemporaneamente.");
 const QString kWait = QStringLiteral("Ricerca schede in corso. Attendere...");
-const QString kListHelp1 = QStringLiteral(
-    "Immettere una o pi\u00F9 parole consecutive presenti nella scheda in elenco da cercare e premere il "
-    "pulsante Trova.");
-const QString kListHelp2 = QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave "
-                                          "di ricerca, fare di nuovo clic su Trova.");
 const QString kDoubleClick
     = QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic.");
 const QString kCountAtStart = QStringLiteral("Il presente elenco contiene 0 schede.");
@@ -123,24 +119,17 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     // Result panel.
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    txtTrova = new QLineEdit(panContainer);
-    txtTrova->setObjectName(QStringLiteral("txtTrova"));
-    txtTrova->setFont(editFont);
-    txtTrova->setMinimumHeight(28);
-    FieldHighlight::attach(txtTrova, QStringLiteral("Trova"));
-    btnTrova = button(QStringLiteral("btnTrova"), QStringLiteral("Trova"), panContainer);
-    lstRecords = new ResultList(panContainer);
-    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    auto* findPanel = new FindPanel(QStringLiteral("scheda"), true, panContainer);
+    txtTrova = findPanel->txtTrova;
+    btnTrova = findPanel->btnTrova;
+    lstRecords = findPanel->lstRecords;
+    m_finder = findPanel->finder;
     lblTrovate = new QLabel(kCountAtStart, panContainer);
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     lblTrovate->setFont(bold);
     btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer);
     btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panContainer);
-    m_finder = new ListFinder(txtTrova, btnTrova, lstRecords);
 
-    auto* find = new QHBoxLayout;
-    find->addWidget(txtTrova, 1);
-    find->addWidget(btnTrova);
     auto* resultButtons = new QHBoxLayout;
     resultButtons->addWidget(btnChiudi);
     resultButtons->addStretch();
@@ -148,10 +137,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
 
     auto* second = new QVBoxLayout(panContainer);
     second->setContentsMargins(16, 12, 16, 12);
-    second->addWidget(helpLine(kListHelp1, panContainer));
-    second->addWidget(helpLine(kListHelp2, panContainer));
-    second->addLayout(find);
-    second->addWidget(lstRecords, 1);
+    second->addWidget(findPanel, 1);
     second->addWidget(helpLine(kDoubleClick, panContainer));
     second->addWidget(lblTrovate);
     second->addLayout(resultButtons);

@@ -1,0 +1,63 @@
+#include "FindPanel.h"
+
+#include "Artwork.h"
+#include "FieldHighlight.h"
+#include "ListFinder.h"
+#include "ResultList.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* instruction(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
+    return label;
+}
+
+} // namespace
+
+FindPanel::FindPanel(const QString& item, bool enterMovesToButton, QWidget* parent)
+    : QWidget(parent)
+{
+    lblRigo01 = instruction(QStringLiteral("lblRigo01"),
+        QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella ") + item
+            + QStringLiteral(" in elenco da cercare e premere il pulsante Trova."),
+        this);
+    lblRigo02 = instruction(QStringLiteral("lblRigo02"),
+        QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
+                       "clic su Trova."),
+        this);
+    txtTrova = new QLineEdit(this);
+    txtTrova->setObjectName(QStringLiteral("txtTrova"));
+    txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12));
+    txtTrova->setMinimumHeight(30);
+    txtTrova->addAction(QIcon(Artwork::glyph(Artwork::Symbol::Zoom, 20, QColor(0x2d, 0x5f, 0x8a))),
+        QLineEdit::LeadingPosition);
+    FieldHighlight::attach(txtTrova, QStringLiteral("Trova"));
+    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
+    btnTrova->setObjectName(QStringLiteral("btnTrova"));
+    btnTrova->setMinimumSize(120, 32);
+    btnTrova->setCursor(Qt::PointingHandCursor);
+    lstRecords = new ResultList(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    finder = new ListFinder(txtTrova, btnTrova, lstRecords, enterMovesToButton);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(txtTrova, 1);
+    row->addWidget(btnTrova);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblRigo01);
+    layout->addWidget(lblRigo02);
+    layout->addLayout(row);
+    layout->addWidget(lstRecords, 1);
+}
