@@ -6,6 +6,7 @@
 #include "SheetPrint.h"
 #include "ShortString.h"
 #include "TMisc.h"
+#include "TfrmCodiciDewey.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -43,10 +44,10 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // A consultation screen has no attachments, export, duplicate, code check or web search.
-    // The Dewey table comes with its own window.
+    // A consultation screen has no attachments, export, duplicate, code check, Dewey table or web
+    // search.
     if (btnDewey)
-        btnDewey->setEnabled(false);
+        connect(btnDewey, &QPushButton::clicked, this, &CatalogueScreen::btnDeweyClick);
     connect(cmdStampa, &QToolButton::clicked, this, [this] {
         QList<SheetRow> rows;
         for (const auto& [label, field] : m_table.sheetRows)
@@ -144,6 +145,16 @@ void CatalogueScreen::btnCodiceClick()
     window.txtCodice->setText(kToValidate + code);
     connect(&window, &CodeValidation::validated, txtConvalida, &QLabel::setText);
     Modal::exec(window);
+}
+
+void CatalogueScreen::btnDeweyClick()
+{
+    auto* dewey = qobject_cast<QLineEdit*>(control(QStringLiteral("Dewey")));
+    TfrmCodiciDewey window(dewey, this);
+    window.lblMemory->setText(QStringLiteral("libri"));
+    Modal::exec(window);
+    // However the table closes, the librarian goes on in the Dewey field.
+    dewey->setFocus();
 }
 
 void CatalogueScreen::btnGoogleClick()

@@ -33,6 +33,7 @@ protected:
 
 private:
     void btnCodiceClick();
+    void btnDeweyClick();
     void btnGoogleClick();
 
     const CatalogueTable& m_table;

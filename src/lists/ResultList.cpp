@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 // The list's lines and their records, shown as they are.
 class LineModel : public QAbstractListModel {
@@ -45,6 +46,7 @@ class RowWidth : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    int minimum = 1400;
     int width = 1400;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -79,13 +81,10 @@ ResultList::ResultList(QWidget* parent)
 
 void ResultList::setLines(RecordLines lines)
 {
-    qsizetype longest = 0;
-    for (const QString& line : lines.lines)
-        longest = std::max(longest, line.size());
-    m_rows->width = std::max(1400, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(longest) + 12);
     // A list of lines without records still answers "no record" for each line.
     lines.records.resize(size_t(lines.lines.size()), 0);
     m_model->reset(std::move(lines));
+    fitRows();
     clearSelection();
     setCurrentIndex(QModelIndex());
 }
@@ -98,6 +97,20 @@ void ResultList::setLines(const QStringList& lines)
 void ResultList::clear()
 {
     setLines(RecordLines());
+}
+
+void ResultList::setMinimumRowWidth(int width)
+{
+    m_rows->minimum = width;
+    fitRows();
+}
+
+void ResultList::fitRows()
+{
+    qsizetype longest = 0;
+    for (const QString& line : lines())
+        longest = std::max(longest, line.size());
+    m_rows->width = std::max(m_rows->minimum, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(longest) + 12);
 }
 
 void ResultList::appendLine(const QString& line, qint64 record)

@@ -30,6 +30,9 @@ public:
     // Lines of no record (a fixed table, a verdict).
     void setLines(const QStringList& lines);
     void clear();
+    // The narrowest the rows may be (1400 pixels unless a window says otherwise); a longer line
+    // still widens them to its end.
+    void setMinimumRowWidth(int width);
     // Adds one line at the end.
     void appendLine(const QString& line, qint64 record);
     const QStringList& lines() const;
@@ -51,6 +54,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    void fitRows();
+
     class LineModel* m_model;
     class RowWidth* m_rows;
 };
