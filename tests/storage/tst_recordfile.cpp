@@ -88,9 +88,31 @@ private slots:
         QVERIFY(inOrder);
         QCOMPARE(expected, total);
 
-        int seen = 0;
-        QVERIFY(loans.scan([&](qint64, const TSchedaPrestito&) { return ++seen < 10; }));
-        QCOMPARE(seen, 10);
+        // Stopping in the first block or in a later one ends the scan there.
+        for (const int stopAt : {10, 4000}) {
+            int seen = 0;
+            QVERIFY(loans.scan([&](qint64, const TSchedaPrestito&) { return ++seen < stopAt; }));
+            QCOMPARE(seen, stopAt);
+        }
+    }
+
+    void fileCutShortDuringAScanIsAnError()
+    {
+        TestFixture fx;
+        // Several blocks, so that the blocks after the first two are read after the cut.
+        QByteArray bytes;
+        for (int i = 1; i <= 20000; ++i)
+            bytes += encodeRecord(loan(i));
+        fx.writeFile("2015.bib", bytes);
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        qint64 last = 0;
+        QVERIFY(!loans.scan([&](qint64 n, const TSchedaPrestito&) {
+            if (n == 10)
+                QFile::resize(fx.file("2015.bib"), 272 * 100);
+            last = n;
+            return true;
+        }));
+        QVERIFY(last < 20000);
     }
 
     void unreachableFileIsAnError()
