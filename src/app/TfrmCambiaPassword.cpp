@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "Password.h"
 #include "ShortString.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -76,15 +77,9 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     connect(txtPasswordNew, &QLineEdit::returnPressed, txtConferma, qOverload<>(&QWidget::setFocus));
     connect(txtConferma, &QLineEdit::returnPressed, txtPasswordOld, qOverload<>(&QWidget::setFocus));
 
-    cmdEsci = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdEsci = pushButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), this);
+    cmdOK = pushButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
     cmdOK->setEnabled(false);
-    for (QPushButton* b : {cmdEsci, cmdOK}) {
-        b->setMinimumSize(120, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
     connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::closed);
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
 

@@ -6,6 +6,7 @@
 #include "Maker.h"
 #include "TMisc.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -43,9 +44,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgEmail"));
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmInfo::lnkWebClick);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(110, 32);
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "Password.h"
 #include "ShortString.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -60,14 +61,8 @@ TfrmPassword::TfrmPassword(QWidget* parent)
     cmdOK->setEnabled(false);
     cmdOK->setMinimumSize(64, 36);
 
-    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
-    btnCambiaPassword = new QPushButton(QStringLiteral("Cambia password"), this);
-    btnCambiaPassword->setObjectName(QStringLiteral("btnCambiaPassword"));
-    for (QPushButton* b : {cmdEsci, btnCambiaPassword}) {
-        b->setMinimumSize(140, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    cmdEsci = pushButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), this, QSize(140, 32));
+    btnCambiaPassword = pushButton(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), this, QSize(140, 32));
 
     auto* field = new QHBoxLayout;
     field->setSpacing(10);

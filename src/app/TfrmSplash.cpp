@@ -6,6 +6,7 @@
 #include "Maker.h"
 #include "TMisc.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,9 +37,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     connect(lnkWeb, &LinkLabel::clicked, this,
         [] { TMisc::Open(QLatin1Char('"') + Maker::kWebAddress + QLatin1Char('"')); });
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(110, 32);
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include "ShortString.h"
 #include "TMisc.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,18 +67,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
         imgCancella[size_t(i)]->setObjectName(QStringLiteral("imgCancella") + n);
         imgCancella[size_t(i)]->setPixmap(Artwork::glyph(Artwork::Symbol::Clear, 20, QColor(0xC0, 0x39, 0x2B)));
         imgCancella[size_t(i)]->setCursor(Qt::PointingHandCursor);
-        btnSfoglia[size_t(i)] = new QPushButton(QStringLiteral("Sfoglia..."), box);
-        btnSfoglia[size_t(i)]->setObjectName(QStringLiteral("btnSfoglia") + n);
-        btnApri[size_t(i)] = new QPushButton(QStringLiteral("Apri"), box);
-        btnApri[size_t(i)]->setObjectName(QStringLiteral("btnApri") + n);
+        btnSfoglia[size_t(i)] = pushButton(QStringLiteral("btnSfoglia") + n, QStringLiteral("Sfoglia..."), box, QSize(90, 0));
+        btnApri[size_t(i)] = pushButton(QStringLiteral("btnApri") + n, QStringLiteral("Apri"), box, QSize(90, 0));
         btnApri[size_t(i)]->setEnabled(false);
         txtDesc[size_t(i)] = new QLineEdit(box);
         txtDesc[size_t(i)]->setObjectName(QStringLiteral("txtDesc") + n);
         txtDesc[size_t(i)]->setFont(QFont(QStringLiteral("Verdana"), 12));
-        for (QPushButton* b : {btnSfoglia[size_t(i)], btnApri[size_t(i)]}) {
-            b->setMinimumWidth(90);
-            b->setCursor(Qt::PointingHandCursor);
-        }
         auto* grid = new QGridLayout(box);
         grid->addWidget(new QLabel(QStringLiteral("Nome %1 file allegato:").arg(QString::fromUtf8(kOrdinals[i])), box), 0, 0, 1, 4);
         grid->addWidget(txtFile[size_t(i)], 1, 0);
@@ -102,14 +97,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
             TMisc::Open(QLatin1Char('"') + folder() + name + QLatin1Char('"'));
         });
     }
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnApplica = new QPushButton(QStringLiteral("Applica e chiudi"), this);
-    btnApplica->setObjectName(QStringLiteral("btnApplica"));
-    for (QPushButton* b : {btnAnnulla, btnApplica}) {
-        b->setMinimumSize(140, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, QSize(140, 32));
+    btnApplica = pushButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this, QSize(140, 32));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);
     buttons->addStretch();

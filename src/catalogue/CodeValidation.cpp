@@ -8,6 +8,7 @@
 #include "ResultList.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -85,13 +86,8 @@ CodeValidation::CodeValidation(const ValidationTable& table, const QString& code
     txtIndicazioni = new QLabel(kUnique.arg(table.word), this);
     txtIndicazioni->setObjectName(QStringLiteral("txtIndicazioni"));
     txtIndicazioni->setAlignment(Qt::AlignCenter);
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnOK = new QPushButton(QStringLiteral("OK"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    for (QPushButton* b : {btnAnnulla, btnOK}) {
-        b->setMinimumSize(120, 32);
-    }
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    btnOK = pushButton(QStringLiteral("btnOK"), QStringLiteral("OK"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);

@@ -7,6 +7,7 @@
 #include "Printing.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,14 +67,8 @@ SheetWindow::SheetWindow(const QString& objectName, const QString& caption, cons
     auto* picture = new QLabel(this);
     picture->setPixmap(Artwork::icon(Artwork::Symbol::Print, 120));
     picture->setAlignment(Qt::AlignCenter);
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnStampa = new QPushButton(QStringLiteral("Stampa"), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    for (QPushButton* b : {btnAnnulla, btnStampa}) {
-        b->setMinimumSize(110, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);
     buttons->addStretch();

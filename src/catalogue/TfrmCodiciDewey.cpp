@@ -8,6 +8,7 @@
 #include "ResultList.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -26,15 +27,6 @@ constexpr int kItemWidth = 760;
 
 // The find key of this window is remembered as long as the program runs.
 QString g_findMemory;
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(120, 32);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
 
 } // namespace
 
@@ -76,12 +68,9 @@ TfrmCodiciDewey::TfrmCodiciDewey(QLineEdit* dewey, QWidget* parent)
     lblRigo03 = new QLabel(
         QStringLiteral("Per importare un codice Dewey dall'elenco, selezionarlo con un doppio clic."), this);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
-    lblAttendere = new QLabel(QStringLiteral("Stampa in corso. Attendere..."), this);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
-    lblAttendere->hide();
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
+    lblAttendere = waitLabel(QStringLiteral("Stampa in corso. Attendere..."), this);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
@@ -104,10 +93,7 @@ TfrmCodiciDewey::TfrmCodiciDewey(QLineEdit* dewey, QWidget* parent)
     connect(m_fill, &QTimer::timeout, this, &TfrmCodiciDewey::fillList);
     connect(lstRecords, &ResultList::listDoubleClicked, this, &TfrmCodiciDewey::lstRecordsDblClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnStampa, &QPushButton::pressed, this, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-    });
+    showWaitOnPress(btnStampa, lblAttendere);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmCodiciDewey::btnStampaClick);
     pressButtonsOnEnter(this);
 }

@@ -5,6 +5,7 @@
 #include "EnterKey.h"
 #include "MessageBox.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -51,10 +52,7 @@ TfrmMenuCatalogo::TfrmMenuCatalogo(QWidget* parent)
         image->setObjectName(QLatin1String(picture));
         image->setPixmap(Artwork::areaPicture(symbol, name, colour, QSize(260, 170)));
         image->setCursor(Qt::PointingHandCursor);
-        open = new QPushButton(QStringLiteral("Apri"), panel);
-        open->setObjectName(QLatin1String(button));
-        open->setMinimumSize(150, 34);
-        open->setCursor(Qt::PointingHandCursor);
+        open = pushButton(QLatin1String(button), QStringLiteral("Apri"), panel, QSize(150, 34));
     };
     catalogue("icoLibri", Artwork::Symbol::Book, QColor(0xE6, 0x7E, 0x22), QStringLiteral("CATALOGO LIBRI"),
         "btnApriLibri", icoLibri, btnApriLibri);

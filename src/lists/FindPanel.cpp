@@ -4,6 +4,7 @@
 #include "FieldHighlight.h"
 #include "ListFinder.h"
 #include "ResultList.h"
+#include "WindowParts.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -43,10 +44,7 @@ FindPanel::FindPanel(const QString& item, bool enterMovesToButton, QWidget* pare
     txtTrova->addAction(QIcon(Artwork::glyph(Artwork::Symbol::Zoom, 20, QColor(0x2d, 0x5f, 0x8a))),
         QLineEdit::LeadingPosition);
     FieldHighlight::attach(txtTrova, QStringLiteral("Trova"));
-    btnTrova = new QPushButton(QStringLiteral("Trova"), this);
-    btnTrova->setObjectName(QStringLiteral("btnTrova"));
-    btnTrova->setMinimumSize(120, 32);
-    btnTrova->setCursor(Qt::PointingHandCursor);
+    btnTrova = pushButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), this);
     lstRecords = new ResultList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     finder = new ListFinder(txtTrova, btnTrova, lstRecords, enterMovesToButton);

@@ -13,6 +13,7 @@
 #include "ProgramFolder.h"
 #include "ShortString.h"
 #include "TfrmRiepilogoPrestiti.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -108,17 +109,9 @@ TfrmMenuRiepilogoPrestiti::TfrmMenuRiepilogoPrestiti(QWidget* parent)
     lblFile->setObjectName(QStringLiteral("lblFile"));
     for (QLabel* hidden : {lblDataInizio, lblDataFine, lblFile})
         hidden->hide();
-    btnVisualizza = new QPushButton(QStringLiteral("Visualizza riepilogo"), this);
-    btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
-    btnEsci = new QPushButton(QStringLiteral("Esci"), this);
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {btnVisualizza, btnEsci}) {
-        b->setMinimumSize(170, 34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
-    lblAttendere = new QLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->hide();
+    btnVisualizza = pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza riepilogo"), this, QSize(170, 34));
+    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this, QSize(170, 34));
+    lblAttendere = waitLabel(QStringLiteral("Caricamento riepilogo in corso. Attendere..."), this);
     const QFont linkFont(QStringLiteral("Tahoma"), 12);
     lnkEsporta = new LinkLabel(Artwork::icon(Artwork::Symbol::Export, 36), QStringLiteral("Esporta"), linkFont, this, kChartreuse);
     lnkEsporta->setObjectName(QStringLiteral("lnkEsporta"));
@@ -171,10 +164,7 @@ TfrmMenuRiepilogoPrestiti::TfrmMenuRiepilogoPrestiti(QWidget* parent)
         field->installEventFilter(this);
         FieldHighlight::attach(field, field->objectName().mid(3));
     }
-    connect(btnVisualizza, &QPushButton::pressed, lblAttendere, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-    });
+    showWaitOnPress(btnVisualizza, lblAttendere);
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogoPrestiti::btnVisualizzaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(lnkEsporta, &LinkLabel::clicked, this, [this] { openExport(false); });

@@ -14,6 +14,7 @@
 #include "ShortString.h"
 #include "TfrmGuida.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -64,14 +65,8 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     infTotKmPercorsi = text(QStringLiteral("Totale prestiti:"), this, true);
     lblTotCosti = text(QStringLiteral("0"), this, true);
     lblTotCosti->setObjectName(QStringLiteral("lblTotCosti"));
-    btnStampa = new QPushButton(QStringLiteral("Stampa riepilogo"), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    btnEsci = new QPushButton(QStringLiteral("Esci"), this);
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
-    for (QPushButton* b : {btnStampa, btnEsci}) {
-        b->setMinimumSize(120, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), this);
+    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
     imgGuida = new ClickableLabel(this);
     imgGuida->setObjectName(QStringLiteral("imgGuida"));
     imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));

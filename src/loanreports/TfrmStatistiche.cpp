@@ -14,6 +14,7 @@
 #include "ShortString.h"
 #include "StatusLine.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -34,14 +35,8 @@ const std::pair<const char*, QRgb> kMonths[] = {{"Gennaio", 0xFFFF0000}, {"Febbr
     {"Luglio", 0xFF00FF00}, {"Agosto", 0xFFC0C0C0}, {"Settembre", 0xFFF0FBFF}, {"Ottobre", 0xFF87CEEB},
     {"Novembre", 0xFF800000}, {"Dicembre", 0xFF008000}};
 
-QPushButton* button(const char* name, const QString& text, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setMinimumSize(200, 34);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
+// The buttons of the window share one size.
+constexpr QSize kButton(200, 34);
 
 ClickableLabel* picture(const char* name, Artwork::Symbol symbol, QWidget* parent)
 {
@@ -88,7 +83,7 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
     txtAnno->setFont(QFont(QStringLiteral("Verdana"), 28));
     txtAnno->setFixedWidth(150);
     txtAnno->setAlignment(Qt::AlignCenter);
-    btnApri = button("btnApri", QStringLiteral("Apri"), panAvvio);
+    btnApri = pushButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), panAvvio, kButton);
     imgGuida = picture("imgGuida", Artwork::Symbol::Help, panAvvio);
     imgEsci = picture("imgEsci", Artwork::Symbol::Exit, panAvvio);
     auto* start = new QVBoxLayout(panAvvio);
@@ -119,10 +114,10 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
         panContainer);
     ChartStats = new ChartView(panContainer);
     ChartStats->setObjectName(QStringLiteral("ChartStats"));
-    btnTorta = button("btnTorta", QStringLiteral("Visualizza grafico a torta"), panContainer);
-    btnBarre = button("btnBarre", QStringLiteral("Visualizza grafico a barre"), panContainer);
-    btnStampa = button("btnStampa", QStringLiteral("Stampa grafico"), panContainer);
-    btnEsci = button("btnEsci", QStringLiteral("Esci"), panContainer);
+    btnTorta = pushButton(QStringLiteral("btnTorta"), QStringLiteral("Visualizza grafico a torta"), panContainer, kButton);
+    btnBarre = pushButton(QStringLiteral("btnBarre"), QStringLiteral("Visualizza grafico a barre"), panContainer, kButton);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"), panContainer, kButton);
+    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer, kButton);
     cmdGuida = picture("cmdGuida", Artwork::Symbol::Help, panContainer);
     auto* chartPanel = new QVBoxLayout(panContainer);
     chartPanel->addWidget(lblTitolo, 0, Qt::AlignHCenter);

@@ -14,6 +14,7 @@
 #include "ShortString.h"
 #include "StatusLine.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -25,6 +26,9 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// The four buttons of the desk share one size.
+constexpr QSize kDeskButton(190, 34);
 
 const QString kNameMissing = QStringLiteral(
     "Attenzione: per visualizzare la scheda prestito \u00E8 necessario indicare il nome dell'utente importandolo "
@@ -78,10 +82,8 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     txtTesserato = readOnly("txtTesserato");
     txtNumTessera = readOnly("txtNumTessera");
     txtRecapito = readOnly("txtRecapito");
-    btnImporta = new QPushButton(QStringLiteral("Importa utente"));
-    btnImporta->setObjectName(QStringLiteral("btnImporta"));
-    btnVisualizza = new QPushButton(QStringLiteral("Visualizza scheda prestiti"));
-    btnVisualizza->setObjectName(QStringLiteral("btnVisualizza"));
+    btnImporta = pushButton(QStringLiteral("btnImporta"), QStringLiteral("Importa utente"), nullptr, kDeskButton);
+    btnVisualizza = pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza scheda prestiti"), nullptr, kDeskButton);
     icoGuida = new ClickableLabel;
     icoGuida->setObjectName(QStringLiteral("icoGuida"));
     icoGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
@@ -109,20 +111,14 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     heaElenco = sectionHeader("heaElenco", QStringLiteral("ELENCO LIBRI E DVD PRESTATI ALL'UTENTE"));
     lstRecords = new ResultList;
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    btnStampa = new QPushButton(QStringLiteral("Stampa scheda prestiti"));
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    btnEsci = new QPushButton(QStringLiteral("Esci"));
-    btnEsci->setObjectName(QStringLiteral("btnEsci"));
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa scheda prestiti"), nullptr, kDeskButton);
+    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), nullptr, kDeskButton);
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
     panInfo = StatusLine::panel(ready, nullptr);
     m_status = new StatusLine(panInfo);
 
-    for (QPushButton* b : {btnImporta, btnVisualizza, btnStampa, btnEsci}) {
-        b->setMinimumSize(190, 34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
     for (ClickableLabel* picture : {icoGuida, icoEsci})
         picture->setCursor(Qt::PointingHandCursor);
 

@@ -5,6 +5,7 @@
 #include "RecordType.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -61,14 +62,8 @@ ReturnConfirm::ReturnConfirm(bool book, const QString& code, QWidget* parent)
     form->addRow(QStringLiteral("Nazione:"), txtNazione);
     form->addRow(QStringLiteral("Genere:"), txtGenere);
 
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnConferma = new QPushButton(QStringLiteral("Conferma"), this);
-    btnConferma->setObjectName(QStringLiteral("btnConferma"));
-    for (QPushButton* b : {btnAnnulla, btnConferma}) {
-        b->setMinimumSize(120, 34);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, QSize(120, 34));
+    btnConferma = pushButton(QStringLiteral("btnConferma"), QStringLiteral("Conferma"), this, QSize(120, 34));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);
     buttons->addStretch();

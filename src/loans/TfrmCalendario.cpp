@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "EnterKey.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -30,14 +31,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setSelectedDate(Clock::today());
-    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
-    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    for (QPushButton* b : {btnImportaData, btnAnnulla}) {
-        b->setMinimumSize(110, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnImportaData = pushButton(QStringLiteral("btnImportaData"), QStringLiteral("Importa"), this);
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);

@@ -5,6 +5,7 @@
 #include "EnterKey.h"
 #include "TfrmGuida.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -47,11 +48,7 @@ TfrmMenuPrestiti::TfrmMenuPrestiti(QWidget* parent)
         return label;
     };
     const auto button = [this](const char* name, const QString& text) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        b->setMinimumSize(150, 34);
-        b->setCursor(Qt::PointingHandCursor);
-        return b;
+        return pushButton(QLatin1String(name), text, this, QSize(150, 34));
     };
     intOperazione = title("intOperazione", QStringLiteral("Scegli l'operazione da effettuare:"));
     btnApriPrestito = button("btnApriPrestito", QStringLiteral("Prestito"));

@@ -13,6 +13,7 @@
 #include "SearchWindow.h"
 #include "ShortString.h"
 #include "TfrmCalendario.h"
+#include "WindowParts.h"
 
 #include <QCalendarWidget>
 #include <QGridLayout>
@@ -50,16 +51,9 @@ TfrmPrestiti::TfrmPrestiti(QWidget* parent)
     setWindowTitle(QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
     lblCampo010->setText(kSteps);
     heaLibro->setText(QStringLiteral("LIBRO O DVD DA PRESTARE"));
-    btnDataSca = new QPushButton(QStringLiteral("Importa data"));
-    btnDataSca->setObjectName(QStringLiteral("btnDataSca"));
-    btnImportaLibro = new QPushButton(QStringLiteral("Importa libro"));
-    btnImportaLibro->setObjectName(QStringLiteral("btnImportaLibro"));
-    btnImportaDVD = new QPushButton(QStringLiteral("Importa DVD"));
-    btnImportaDVD->setObjectName(QStringLiteral("btnImportaDVD"));
-    for (QPushButton* b : {btnDataSca, btnImportaLibro, btnImportaDVD}) {
-        b->setMinimumSize(140, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnDataSca = pushButton(QStringLiteral("btnDataSca"), QStringLiteral("Importa data"), nullptr, QSize(140, 32));
+    btnImportaLibro = pushButton(QStringLiteral("btnImportaLibro"), QStringLiteral("Importa libro"), nullptr, QSize(140, 32));
+    btnImportaDVD = pushButton(QStringLiteral("btnImportaDVD"), QStringLiteral("Importa DVD"), nullptr, QSize(140, 32));
     titDataSca->setFixedWidth(150);
     // The return date of a new loan is always empty: a hidden field.
     titDataRes->setParent(this);

@@ -13,6 +13,7 @@
 #include "ReturnConfirm.h"
 #include "Rules.h"
 #include "ShortString.h"
+#include "WindowParts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -54,10 +55,7 @@ TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
     txtAnno->setAlignment(Qt::AlignCenter);
     lblCampo010->setText(kSteps);
     heaLibro->setText(QStringLiteral("LIBRO O DVD DA RESTITUIRE"));
-    btnRimuovi = new QPushButton(QStringLiteral("Rimuovi da elenco"));
-    btnRimuovi->setObjectName(QStringLiteral("btnRimuovi"));
-    btnRimuovi->setMinimumSize(190, 34);
-    btnRimuovi->setCursor(Qt::PointingHandCursor);
+    btnRimuovi = pushButton(QStringLiteral("btnRimuovi"), QStringLiteral("Rimuovi da elenco"), nullptr, QSize(190, 34));
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->hide();

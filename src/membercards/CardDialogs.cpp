@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -27,34 +28,6 @@ const QString kMargins = QStringLiteral("Margini Stampa");
 QString settingsPath()
 {
     return ProgramFolder::file(QStringLiteral("Tesserini.ini"));
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
-QLabel* waitLabel(QWidget* parent)
-{
-    auto* wait = new QLabel(kWait, parent);
-    wait->setObjectName(QStringLiteral("lblAttendere"));
-    QFont italic = wait->font();
-    italic.setItalic(true);
-    wait->setFont(italic);
-    wait->hide();
-    return wait;
-}
-
-// The wait text shows from the moment the mouse goes down on the button.
-void showWaitOnPress(QPushButton* button, QLabel* wait)
-{
-    QObject::connect(button, &QPushButton::pressed, wait, [wait] {
-        wait->show();
-        wait->repaint();
-    });
 }
 
 // A small picture of the card on its sheet with the two margins marked.
@@ -121,10 +94,8 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent)
     txtSottotitolo01 = edits.at(1);
     txtSottotitolo02 = edits.at(2);
     txtAnnotazioni = edits.at(3);
-    btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Annulla"));
-    btnApplica = button(this, "btnApplica", QStringLiteral("Applica e chiudi"));
-    for (QPushButton* b : {btnAnnulla, btnApplica})
-        b->setMinimumSize(130, 32);
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, QSize(130, 32));
+    btnApplica = pushButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this, QSize(130, 32));
 
     auto* top = new QHBoxLayout;
     top->addWidget(picture);
@@ -189,8 +160,8 @@ TfrmStampaTessera::TfrmStampaTessera(const CardContent& card, QWidget* parent)
 
     const auto margin = [this](const char* minus, const char* edit, const char* plus, const char* apply,
                             QLineEdit*& field) {
-        auto* less = button(this, minus, QStringLiteral("-"));
-        auto* more = button(this, plus, QStringLiteral("+"));
+        auto* less = pushButton(QLatin1String(minus), QStringLiteral("-"), this, QSize());
+        auto* more = pushButton(QLatin1String(plus), QStringLiteral("+"), this, QSize());
         field = new QLineEdit(QStringLiteral("0"), this);
         field->setObjectName(QLatin1String(edit));
         field->setReadOnly(true);
@@ -198,7 +169,7 @@ TfrmStampaTessera::TfrmStampaTessera(const CardContent& card, QWidget* parent)
         field->setFixedWidth(70);
         for (QPushButton* b : {less, more})
             b->setFixedSize(34, 30);
-        auto* applyButton = button(this, apply, QStringLiteral("Applica"));
+        auto* applyButton = pushButton(QLatin1String(apply), QStringLiteral("Applica"), this, QSize());
         connect(less, &QPushButton::clicked, field, [field] { field->setText(QString::number(millimetres(field) - 1)); });
         connect(more, &QPushButton::clicked, field, [field] { field->setText(QString::number(millimetres(field) + 1)); });
         return std::tuple(less, more, applyButton);
@@ -206,11 +177,9 @@ TfrmStampaTessera::TfrmStampaTessera(const CardContent& card, QWidget* parent)
     std::tie(btnTopMinus, btnTopPlus, btnApplicaTop) = margin("btnTopMinus", "txtTop", "btnTopPlus", "btnApplicaTop", txtTop);
     std::tie(btnLeftMinus, btnLeftPlus, btnApplicaLeft)
         = margin("btnLeftMinus", "txtLeft", "btnLeftPlus", "btnApplicaLeft", txtLeft);
-    lblAttendere = waitLabel(this);
-    btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Annulla"));
-    btnStampa = button(this, "btnStampa", QStringLiteral("Stampa"));
-    for (QPushButton* b : {btnAnnulla, btnStampa})
-        b->setMinimumSize(120, 32);
+    lblAttendere = waitLabel(kWait, this);
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
 
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(6);
@@ -274,11 +243,9 @@ TfrmAnteprimaTessera::TfrmAnteprimaTessera(const CardContent& card, QWidget* par
     imgAnteprima->setObjectName(QStringLiteral("imgAnteprima"));
     imgAnteprima->setPixmap(marginsPicture(QSize(260, 140), false));
     imgAnteprima->setAlignment(Qt::AlignCenter);
-    lblAttendere = waitLabel(this);
-    btnAnnulla = button(this, "btnAnnulla", QStringLiteral("Annulla"));
-    btnStampa = button(this, "btnStampa", QStringLiteral("Mostra anteprima"));
-    for (QPushButton* b : {btnAnnulla, btnStampa})
-        b->setMinimumSize(140, 32);
+    lblAttendere = waitLabel(kWait, this);
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, QSize(140, 32));
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Mostra anteprima"), this, QSize(140, 32));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnAnnulla);
     buttons->addStretch();

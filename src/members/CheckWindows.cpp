@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -160,14 +161,8 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
     edit->installEventFilter(this);
     edit->setText(text);
 
-    btnControlla = new QPushButton(QStringLiteral("Controlla"), this);
-    btnControlla->setObjectName(QStringLiteral("btnControlla"));
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    for (QPushButton* b : {btnControlla, btnChiudi}) {
-        b->setCursor(Qt::PointingHandCursor);
-        b->setMinimumSize(110, 34);
-    }
+    btnControlla = pushButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this, QSize(120, 34));
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this, QSize(120, 34));
 
     auto* line = new QHBoxLayout;
     line->addWidget(edit, 1);

@@ -11,6 +11,7 @@
 #include "ResultList.h"
 #include "Rules.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,14 +38,8 @@ TfrmSospesi::TfrmSospesi(QWidget* parent)
     btnTrova = findPanel->btnTrova;
     lstRecords = findPanel->lstRecords;
     auto* hint = new QLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), this);
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnStampa = new QPushButton(QStringLiteral("Stampa"), this);
-    btnStampa->setObjectName(QStringLiteral("btnStampa"));
-    for (QPushButton* b : {btnChiudi, btnStampa}) {
-        b->setMinimumSize(110, 32);
-        b->setCursor(Qt::PointingHandCursor);
-    }
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnChiudi);
     buttons->addStretch();

@@ -10,6 +10,7 @@
 #include "RecordCard.h"
 #include "ResultList.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -40,15 +41,6 @@ QLabel* helpLine(const QString& text, QWidget* parent)
     label->setWordWrap(true);
     label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
     return label;
-}
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setMinimumSize(120, 32);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
 }
 
 } // namespace
@@ -93,12 +85,9 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
         QLineEdit* next = m_criteria.at(size_t((i + 1) % 10));
         connect(m_criteria.at(size_t(i)), &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
     }
-    btnAnnulla = button(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio);
-    btnCerca = button(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio);
-    lblAttendere = new QLabel(kWait, panAvvio);
-    lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
-    lblAttendere->hide();
+    btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio);
+    btnCerca = pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio);
+    lblAttendere = waitLabel(kWait, panAvvio);
 
     auto* criteriaButtons = new QHBoxLayout;
     criteriaButtons->addWidget(btnAnnulla);
@@ -127,8 +116,8 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     lblTrovate = new QLabel(kCountAtStart, panContainer);
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     lblTrovate->setFont(bold);
-    btnChiudi = button(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer);
-    btnStampa = button(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panContainer);
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panContainer);
 
     auto* resultButtons = new QHBoxLayout;
     resultButtons->addWidget(btnChiudi);
@@ -160,10 +149,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     frame->setContentsMargins(14, 14, 14, 14);
     frame->addWidget(m_panels);
 
-    connect(btnCerca, &QPushButton::pressed, this, [this] {
-        lblAttendere->show();
-        lblAttendere->repaint();
-    });
+    showWaitOnPress(btnCerca, lblAttendere);
     connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);

@@ -8,6 +8,7 @@
 #include "ProgramFolder.h"
 #include "TMisc.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -49,9 +50,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     lnkWeb->pictureLabel()->setObjectName(QStringLiteral("imgPDF"));
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmGuida::lnkWebClick);
 
-    btnChiudi = new QPushButton(kClose, this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setMinimumSize(110, 32);
+    btnChiudi = pushButton(QStringLiteral("btnChiudi"), kClose, this);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
