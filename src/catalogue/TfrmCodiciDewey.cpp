@@ -1,6 +1,7 @@
 #include "TfrmCodiciDewey.h"
 
 #include "Artwork.h"
+#include "ComboLists.h"
 #include "EnterKey.h"
 #include "FindPanel.h"
 #include "ListFinder.h"
@@ -10,7 +11,6 @@
 #include "WindowFlags.h"
 #include "WindowParts.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,12 +32,7 @@ QString g_findMemory;
 
 const QStringList& TfrmCodiciDewey::table()
 {
-    static const QStringList lines = [] {
-        QFile file(QStringLiteral(":/lists/dewey.txt"));
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return QStringList();
-        return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }();
+    static const QStringList lines = ComboLists::fixedList(QStringLiteral("dewey.txt"));
     return lines;
 }
 
