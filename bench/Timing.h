@@ -34,6 +34,23 @@ inline Timings timeRuns(int runs, const std::function<void()>& work)
     return t;
 }
 
+// Several pieces of work timed in rounds, each round running every piece once in turn, so that a
+// machine whose speed drifts during the runs (a shared host) slows them all alike and their ratios
+// stay fair.
+inline std::vector<Timings> timeRounds(int runs, const std::vector<std::function<void()>>& works)
+{
+    std::vector<Timings> t(works.size());
+    for (int i = 0; i < runs; ++i) {
+        for (size_t w = 0; w < works.size(); ++w) {
+            QElapsedTimer timer;
+            timer.start();
+            works[w]();
+            t[w].ms.push_back(timer.nsecsElapsed() / 1e6);
+        }
+    }
+    return t;
+}
+
 // The best of several runs of a piece of work, in milliseconds.
 inline double bestOf(int runs, const std::function<void()>& work)
 {

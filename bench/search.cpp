@@ -97,30 +97,49 @@ bool benchmark(int books)
     const SearchTable& table = booksTable();
 
     QByteArray block(1 << 20, Qt::Uninitialized);
-    const Timings read = timeRuns(kRuns, [&] {
+    const auto readBytes = [&] {
         QFile file(ProgramFolder::file(QStringLiteral("Libri.pro")));
         if (file.open(QIODevice::ReadOnly)) {
             while (file.read(block.data(), block.size()) > 0) { }
         }
-    });
-    const double readMs = read.median();
+    };
 
     Search::Criteria two;
     two[1] = QStringLiteral("lib"); // Codice: every book
     two[2] = QStringLiteral("rossi"); // Autore: about one in twenty
     // Each run keeps its lines until every run is timed, so that no run pays for freeing the
     // lines of the one before.
-    std::vector<RecordLines> kept;
-    const auto timeSearch = [&](const Search::Criteria& criteria) {
-        kept.clear();
-        kept.reserve(kRuns);
-        return timeRuns(kRuns, [&] { kept.push_back(Search::run(table, criteria).value_or(RecordLines())); });
-    };
-    const Timings search2 = timeSearch(two);
-    const RecordLines hits = kept.back();
-    const Timings search0 = timeSearch(Search::Criteria());
-    RecordLines all = kept.back();
-    kept.clear();
+    std::vector<RecordLines> kept2;
+    std::vector<RecordLines> kept0;
+    kept2.reserve(kRuns);
+    kept0.reserve(kRuns);
+
+    SqliteBooks sqlite(table);
+    const char* likeTwo = " AND Codice LIKE '%lib%' AND Autore LIKE '%rossi%'";
+    const char* lowerTwo = " AND lower(Codice) LIKE '%lib%' AND lower(Autore) LIKE '%rossi%'";
+    QStringList sqlLower2Lines;
+    QStringList sqlLike2Lines;
+    QStringList sqlAllLines;
+
+    // The program's searches and their yardsticks, in rounds.
+    const std::vector<Timings> rounds = timeRounds(kRuns,
+        {readBytes, [&] { kept2.push_back(Search::run(table, two).value_or(RecordLines())); },
+            [&] { kept0.push_back(Search::run(table, Search::Criteria()).value_or(RecordLines())); },
+            [&] { sqlLower2Lines = sqlite.lines(lowerTwo); }, [&] { sqlLike2Lines = sqlite.lines(likeTwo); },
+            [&] { sqlAllLines = sqlite.lines(""); }});
+    const Timings& read = rounds[0];
+    const Timings& search2 = rounds[1];
+    const Timings& search0 = rounds[2];
+    const Timings& sqlLower2 = rounds[3];
+    const Timings& sqlLike2 = rounds[4];
+    const Timings& sqlAll = rounds[5];
+    const double readMs = read.median();
+    const RecordLines hits = kept2.back();
+    RecordLines all = kept0.back();
+    const bool sameTwo = sqlLower2Lines == hits.lines && sqlLike2Lines == hits.lines;
+    const bool sameAll = sqlAllLines == all.lines;
+    kept2.clear();
+    kept0.clear();
 
     // The memory of the lines of a search with no criteria, above the process without them.
     all = RecordLines();
@@ -148,16 +167,6 @@ bool benchmark(int books)
         list.repaint();
         QApplication::processEvents();
     });
-
-    SqliteBooks sqlite(table);
-    const char* likeTwo = " AND Codice LIKE '%lib%' AND Autore LIKE '%rossi%'";
-    const char* lowerTwo = " AND lower(Codice) LIKE '%lib%' AND lower(Autore) LIKE '%rossi%'";
-    QStringList sqlLines;
-    const Timings sqlLower2 = timeRuns(kRuns, [&] { sqlLines = sqlite.lines(lowerTwo); });
-    const bool sameTwo = sqlLines == hits.lines;
-    const Timings sqlLike2 = timeRuns(kRuns, [&] { sqlLines = sqlite.lines(likeTwo); });
-    const Timings sqlAll = timeRuns(kRuns, [&] { sqlLines = sqlite.lines(""); });
-    const bool sameAll = sqlLines == all.lines;
 
     std::printf("\n%d libri (Libri.pro %.1f MB), %d esecuzioni: min, mediana, max\n", books,
         double(books) * RecordLayout<TSchedaLibro>::size / 1e6, kRuns);
