@@ -9,6 +9,7 @@
 #include <QSemaphore>
 #include <QThread>
 #include <atomic>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -72,9 +73,14 @@ public:
         , m_blockBytes(blockBytes)
         , m_totalBytes(totalBytes)
     {
-        // A file of one block gains nothing from a second thread.
-        if (totalBytes > blockBytes)
+        // A file of one block gains nothing from a second thread; a system that cannot start
+        // one gets the blocks read in turn.
+        if (totalBytes <= blockBytes)
+            return;
+        try {
             m_thread = std::thread([this] { readAll(); });
+        } catch (const std::system_error&) {
+        }
     }
 
     ~BlockReader()
