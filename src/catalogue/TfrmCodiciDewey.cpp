@@ -60,7 +60,7 @@ TfrmCodiciDewey::TfrmCodiciDewey(QLineEdit* dewey, QWidget* parent)
         Artwork::Symbol::Book, QStringLiteral("Codici Dewey"), QColor(0x2d, 0x5f, 0x8a), QSize(240, 170)));
     panDewey->adjustSize();
 
-    lblRigo03 = new QLabel(
+    lblRigo03 = instructionLine(
         QStringLiteral("Per importare un codice Dewey dall'elenco, selezionarlo con un doppio clic."), this);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
     btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);

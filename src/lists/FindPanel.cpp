@@ -13,30 +13,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* instruction(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
-    return label;
-}
-
-} // namespace
-
 FindPanel::FindPanel(const QString& item, bool enterMovesToButton, QWidget* parent)
     : QWidget(parent)
 {
-    lblRigo01 = instruction(QStringLiteral("lblRigo01"),
-        QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella ") + item
+    lblRigo01 = instructionLine(QStringLiteral("Immettere una o pi\u00F9 parole consecutive presenti nella ") + item
             + QStringLiteral(" in elenco da cercare e premere il pulsante Trova."),
         this);
-    lblRigo02 = instruction(QStringLiteral("lblRigo02"),
-        QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "
-                       "clic su Trova."),
+    lblRigo01->setObjectName(QStringLiteral("lblRigo01"));
+    lblRigo02 = instructionLine(QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di "
+                                               "ricerca, fare di nuovo clic su Trova."),
         this);
+    lblRigo02->setObjectName(QStringLiteral("lblRigo02"));
     txtTrova = new QLineEdit(this);
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setFont(QFont(QStringLiteral("Verdana"), 12));

@@ -37,7 +37,7 @@ TfrmSospesi::TfrmSospesi(QWidget* parent)
     txtTrova = findPanel->txtTrova;
     btnTrova = findPanel->btnTrova;
     lstRecords = findPanel->lstRecords;
-    auto* hint = new QLabel(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), this);
+    auto* hint = instructionLine(QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), this);
     btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
     auto* buttons = new QHBoxLayout;

@@ -35,14 +35,6 @@ const QString kDoubleClick
 const QString kCountAtStart = QStringLiteral("Il presente elenco contiene 0 schede.");
 const QString kCount = QStringLiteral("Il presente riepilogo contiene %1 schede.");
 
-QLabel* helpLine(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
-    return label;
-}
-
 } // namespace
 
 SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
@@ -99,7 +91,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     auto* first = new QVBoxLayout(panAvvio);
     first->setContentsMargins(16, 12, 16, 12);
     for (const QString& text : {kCriteriaHelp1, kCriteriaHelp2, kCriteriaHelp3})
-        first->addWidget(helpLine(text, panAvvio));
+        first->addWidget(instructionLine(text, panAvvio));
     first->addSpacing(8);
     first->addLayout(criteria);
     first->addStretch();
@@ -127,7 +119,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     auto* second = new QVBoxLayout(panContainer);
     second->setContentsMargins(16, 12, 16, 12);
     second->addWidget(findPanel, 1);
-    second->addWidget(helpLine(kDoubleClick, panContainer));
+    second->addWidget(instructionLine(kDoubleClick, panContainer));
     second->addWidget(lblTrovate);
     second->addLayout(resultButtons);
 

@@ -12,6 +12,14 @@ QPushButton* pushButton(const QString& objectName, const QString& text, QWidget*
     return button;
 }
 
+QLabel* instructionLine(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #1a1a1a;"));
+    return label;
+}
+
 QLabel* waitLabel(const QString& text, QWidget* parent)
 {
     auto* wait = new QLabel(text, parent);
