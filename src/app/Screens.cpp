@@ -34,12 +34,6 @@ Screens::Screens()
     });
     connect(m_menu, &TfrmAvvio::quitRequested, this, &Screens::endProgram);
     connect(m_menu, &TfrmAvvio::areaChosen, this, [this](TfrmAvvio::Area area) { openArea(int(area)); });
-    m_menu->setAreaEnabled(TfrmAvvio::Area::Anagrafica, true);
-    m_menu->setAreaEnabled(TfrmAvvio::Area::Tessere, true);
-    m_menu->setAreaEnabled(TfrmAvvio::Area::Libri, true);
-    m_menu->setAreaEnabled(TfrmAvvio::Area::DVD, true);
-    m_menu->setAreaEnabled(TfrmAvvio::Area::Prestiti, true);
-    m_menu->setAreaEnabled(TfrmAvvio::Area::Catalogo, true);
 }
 
 Screens::~Screens()

@@ -163,26 +163,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     outer->setContentsMargins(4, 4, 4, 4);
     outer->addWidget(panel, 0, 0, Qt::AlignCenter);
 
-    for (const AreaLook& look : kAreas)
-        setAreaEnabled(look.area, false);
-
     connect(imgInfo, &ClickableLabel::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(imgGuida, &ClickableLabel::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(imgCopyright, &ClickableLabel::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(icoSito, &ClickableLabel::clicked, this, &TfrmAvvio::icoSitoClick);
     connect(imgEsci, &ClickableLabel::clicked, this, &TfrmAvvio::quitRequested);
-}
-
-void TfrmAvvio::setAreaEnabled(Area area, bool enabled)
-{
-    for (const AreaLook& look : kAreas) {
-        if (look.area != area)
-            continue;
-        for (ClickableLabel* part : {this->*look.picture, this->*look.button}) {
-            part->setEnabled(enabled);
-            part->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
-        }
-    }
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)

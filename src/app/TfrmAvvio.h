@@ -13,9 +13,6 @@ public:
 
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
-    // An area whose screen is not there yet shows its picture and button greyed and inert.
-    void setAreaEnabled(Area area, bool enabled);
-
     ClickableLabel* imgAnagrafica;
     ClickableLabel* btnAnagrafica;
     ClickableLabel* imgTessere;

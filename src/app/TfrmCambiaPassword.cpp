@@ -73,9 +73,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent)
     makeField(txtConferma, effConferma, "Conferma", kConfirmLabel);
     effConferma->setObjectName(QStringLiteral("effConferma"));
 
-    connect(txtPasswordOld, &QLineEdit::returnPressed, txtPasswordNew, qOverload<>(&QWidget::setFocus));
-    connect(txtPasswordNew, &QLineEdit::returnPressed, txtConferma, qOverload<>(&QWidget::setFocus));
-    connect(txtConferma, &QLineEdit::returnPressed, txtPasswordOld, qOverload<>(&QWidget::setFocus));
+    enterMovesAlong({txtPasswordOld, txtPasswordNew, txtConferma});
 
     cmdEsci = pushButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), this);
     cmdOK = pushButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);

@@ -48,6 +48,15 @@ QFrame* whiteBox(QWidget* parent)
     return box;
 }
 
+// Puts the text a typing rule wants into the field, the cursor staying where it was (or at the
+// end of a shorter text).
+void replaceText(QLineEdit* edit, const QString& text)
+{
+    const int cursor = edit->cursorPosition();
+    edit->setText(text);
+    edit->setCursorPosition(std::min(cursor, int(text.size())));
+}
+
 // The field's capacity in the record layout: the most any of its controls may hold.
 int capacityOf(const RecordType& type, const char* field)
 {
@@ -369,11 +378,8 @@ void CardScreen::applyTyping(const CardField& field, QLineEdit* edit)
         connect(edit, &QLineEdit::textEdited, edit, [edit, upper](const QString& typed) {
             const QString trimmed = ShortString::trimmed(typed);
             const QString wanted = upper ? ShortString::upperAToZ(trimmed) : trimmed;
-            if (wanted == typed)
-                return;
-            const int cursor = edit->cursorPosition();
-            edit->setText(wanted);
-            edit->setCursorPosition(std::min(cursor, int(wanted.size())));
+            if (wanted != typed)
+                replaceText(edit, wanted);
         });
         break;
     }
@@ -474,6 +480,11 @@ bool CardScreen::requireFilled(const CardCheck& check)
 {
     if (!ShortString::trimmed(text(QLatin1String(check.field))).isEmpty())
         return true;
+    return refuseSave(check);
+}
+
+bool CardScreen::refuseSave(const CardCheck& check)
+{
     MessageBox::warning(this, check.message);
     focusField(QLatin1String(check.focus));
     return false;
@@ -590,9 +601,7 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease:
         if (m_fields.value(field)->typing == CardField::Typing::UpperOnRelease) {
             auto* edit = static_cast<QLineEdit*>(control);
-            const int cursor = edit->cursorPosition();
-            edit->setText(ShortString::upperAToZ(ShortString::trimmed(edit->text())));
-            edit->setCursorPosition(std::min(cursor, int(edit->text().size())));
+            replaceText(edit, ShortString::upperAToZ(ShortString::trimmed(edit->text())));
         }
         break;
     case QEvent::FocusIn:

@@ -86,6 +86,8 @@ protected:
     QGridLayout* sectionGrid(int section) const { return m_grids.value(section); }
     // Runs one save check: the warning, the focus, false, when its field is empty.
     bool requireFilled(const CardCheck& check);
+    // A save check that failed: its warning, the focus in its field, and false.
+    bool refuseSave(const CardCheck& check);
     void focusField(const QString& field);
     // Loads the values handed back by a search window, as browsing loads a record.
     void openSearch(const SearchTable& table);

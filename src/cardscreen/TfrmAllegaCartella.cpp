@@ -43,9 +43,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
     setObjectName(QStringLiteral("frmAllegaCartella"));
     setWindowTitle(QStringLiteral(" Allega file"));
     setFixedSize(634, 534);
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = memoryLabel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 14, 18, 14);
@@ -66,7 +64,6 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent)
         imgCancella[size_t(i)] = new ClickableLabel(box);
         imgCancella[size_t(i)]->setObjectName(QStringLiteral("imgCancella") + n);
         imgCancella[size_t(i)]->setPixmap(Artwork::glyph(Artwork::Symbol::Clear, 20, QColor(0xC0, 0x39, 0x2B)));
-        imgCancella[size_t(i)]->setCursor(Qt::PointingHandCursor);
         btnSfoglia[size_t(i)] = pushButton(QStringLiteral("btnSfoglia") + n, QStringLiteral("Sfoglia..."), box, QSize(90, 0));
         btnApri[size_t(i)] = pushButton(QStringLiteral("btnApri") + n, QStringLiteral("Apri"), box, QSize(90, 0));
         btnApri[size_t(i)]->setEnabled(false);

@@ -75,9 +75,7 @@ bool CatalogueScreen::checkCard()
             if (!requireFilled(check))
                 return false;
         } else if (ShortString::trimmed(txtConvalida->text()) == ShortString::kNo) {
-            MessageBox::warning(this, check.message);
-            focusField(QLatin1String(check.focus));
-            return false;
+            return refuseSave(check);
         }
     }
     return true;

@@ -2,8 +2,8 @@
 
 #include "Artwork.h"
 #include "Clock.h"
-#include "Dates.h"
 #include "EnterKey.h"
+#include "ListReport.h"
 #include "Printing.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
@@ -49,8 +49,7 @@ Report cardSheet(const QString& heading, const QList<SheetRow>& rows, const QDat
     objects << ReportObject::line(QStringLiteral("linDivisore"), QRectF(42.0, 7.0, 0, bottom - 7.0 - 0.4));
     objects << ReportObject::rectangle(QStringLiteral("shpCalce"), QRectF(1.0, bottom + 2.0, 188.0, 5.8), kGold, QColor());
     objects << text(QStringLiteral("txtCalce"), QRectF(2.0, bottom + 3.0, 185.8, 4.2),
-        QStringLiteral("Stampa eseguita in data ") + Dates::format(printedAt.date()) + QStringLiteral(" alle ore ")
-            + printedAt.time().toString(QStringLiteral("hh:mm:ss")),
+        printedAtText(printedAt),
         8, Qt::AlignHCenter);
     return report;
 }

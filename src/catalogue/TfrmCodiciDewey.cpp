@@ -66,9 +66,7 @@ TfrmCodiciDewey::TfrmCodiciDewey(QLineEdit* dewey, QWidget* parent)
     btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     lblAttendere = waitLabel(QStringLiteral("Stampa in corso. Attendere..."), this);
     btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), this);
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = memoryLabel(this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnChiudi);

@@ -51,24 +51,15 @@ TfrmMenuCatalogo::TfrmMenuCatalogo(QWidget* parent)
         image = new ClickableLabel(panel);
         image->setObjectName(QLatin1String(picture));
         image->setPixmap(Artwork::areaPicture(symbol, name, colour, QSize(260, 170)));
-        image->setCursor(Qt::PointingHandCursor);
         open = pushButton(QLatin1String(button), QStringLiteral("Apri"), panel, QSize(150, 34));
     };
     catalogue("icoLibri", Artwork::Symbol::Book, QColor(0xE6, 0x7E, 0x22), QStringLiteral("CATALOGO LIBRI"),
         "btnApriLibri", icoLibri, btnApriLibri);
     catalogue("icoDVD", Artwork::Symbol::Disc, QColor(0x8E, 0x44, 0xAD), QStringLiteral("CATALOGO DVD"), "btnApriDVD",
         icoDVD, btnApriDVD);
-    imgGuida = new ClickableLabel(panel);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 44));
-    imgEsci = new ClickableLabel(panel);
-    imgEsci->setObjectName(QStringLiteral("imgEsci"));
-    imgEsci->setPixmap(Artwork::icon(Artwork::Symbol::Exit, 44));
-    for (ClickableLabel* picture : {imgGuida, imgEsci})
-        picture->setCursor(Qt::PointingHandCursor);
-    lblMemory = new QLabel(QStringLiteral("avvio"), this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    imgGuida = iconButton(QStringLiteral("imgGuida"), Artwork::Symbol::Help, 44, panel);
+    imgEsci = iconButton(QStringLiteral("imgEsci"), Artwork::Symbol::Exit, 44, panel);
+    lblMemory = memoryLabel(this, QStringLiteral("avvio"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(icoLibri, 0, 0, Qt::AlignCenter);

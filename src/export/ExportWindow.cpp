@@ -13,6 +13,7 @@
 #include "TMisc.h"
 #include "TfrmGuida.h"
 #include "WindowFlags.h"
+#include "WindowParts.h"
 
 #include <QAbstractTableModel>
 #include <QHBoxLayout>
@@ -198,16 +199,9 @@ ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath
     for (int c = 0; c < table.columns.size(); ++c)
         grdRecords->setColumnWidth(c + 1, std::clamp(table.columns.at(c).width / 2 + 40, 90, 260));
 
-    const auto image = [this](const char* name, Artwork::Symbol symbol) {
-        auto* picture = new ClickableLabel(this);
-        picture->setObjectName(QLatin1String(name));
-        picture->setPixmap(Artwork::icon(symbol, 48));
-        picture->setCursor(Qt::PointingHandCursor);
-        return picture;
-    };
-    cmdEsporta = image("cmdEsporta", Artwork::Symbol::Export);
-    cmdGuida = image("cmdGuida", Artwork::Symbol::Help);
-    cmdEsci = image("cmdEsci", Artwork::Symbol::Exit);
+    cmdEsporta = iconButton(QStringLiteral("cmdEsporta"), Artwork::Symbol::Export, 48, this);
+    cmdGuida = iconButton(QStringLiteral("cmdGuida"), Artwork::Symbol::Help, 48, this);
+    cmdEsci = iconButton(QStringLiteral("cmdEsci"), Artwork::Symbol::Exit, 48, this);
     panInfo = StatusLine::panel(kReady, this);
     m_status = new StatusLine(panInfo);
 

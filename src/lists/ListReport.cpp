@@ -58,9 +58,19 @@ Report listReport(const QString& title, const QStringList& lines, const QDate& p
     footer.fill = kSlateGrey;
     footer.colour = Qt::white;
     footer.alignment = Qt::AlignCenter;
-    footer.text = QStringLiteral("Stampa eseguita in data ") + Dates::format(printedOn);
+    footer.text = printedOnText(printedOn);
     report.addBand(ReportBand::Kind::Footer, QStringLiteral("PageFooter"), 8.0).objects.append(footer);
     return report;
+}
+
+QString printedOnText(const QDate& day)
+{
+    return QStringLiteral("Stampa eseguita in data ") + Dates::format(day);
+}
+
+QString printedAtText(const QDateTime& moment)
+{
+    return printedOnText(moment.date()) + QStringLiteral(" alle ore ") + moment.time().toString(QStringLiteral("hh:mm:ss"));
 }
 
 bool printList(QWidget* parent, const QString& title, const QStringList& lines)

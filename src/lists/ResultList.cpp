@@ -105,17 +105,22 @@ void ResultList::setMinimumRowWidth(int width)
     fitRows();
 }
 
+int ResultList::widthOf(qsizetype characters) const
+{
+    return fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(characters) + 12;
+}
+
 void ResultList::fitRows()
 {
     qsizetype longest = 0;
     for (const QString& line : lines())
         longest = std::max(longest, line.size());
-    m_rows->width = std::max(m_rows->minimum, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(longest) + 12);
+    m_rows->width = std::max(m_rows->minimum, widthOf(longest));
 }
 
 void ResultList::appendLine(const QString& line, qint64 record)
 {
-    m_rows->width = std::max(m_rows->width, fontMetrics().horizontalAdvance(QLatin1Char('M')) * int(line.size()) + 12);
+    m_rows->width = std::max(m_rows->width, widthOf(line.size()));
     m_model->append(line, record);
 }
 

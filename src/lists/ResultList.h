@@ -54,6 +54,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The width of a line of that many characters, in the list's fixed-pitch font.
+    int widthOf(qsizetype characters) const;
     void fitRows();
 
     class LineModel* m_model;

@@ -67,10 +67,7 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     lblTotCosti->setObjectName(QStringLiteral("lblTotCosti"));
     btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa riepilogo"), this);
     btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), this);
-    imgGuida = new ClickableLabel(this);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
-    imgGuida->setCursor(Qt::PointingHandCursor);
+    imgGuida = iconButton(QStringLiteral("imgGuida"), Artwork::Symbol::Help, 40, this);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lblTipologia);

@@ -38,15 +38,6 @@ const std::pair<const char*, QRgb> kMonths[] = {{"Gennaio", 0xFFFF0000}, {"Febbr
 // The buttons of the window share one size.
 constexpr QSize kButton(200, 34);
 
-ClickableLabel* picture(const char* name, Artwork::Symbol symbol, QWidget* parent)
-{
-    auto* p = new ClickableLabel(parent);
-    p->setObjectName(QLatin1String(name));
-    p->setPixmap(Artwork::icon(symbol, 40));
-    p->setCursor(Qt::PointingHandCursor);
-    return p;
-}
-
 } // namespace
 
 ChartView::ChartView(QWidget* parent)
@@ -84,8 +75,8 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
     txtAnno->setFixedWidth(150);
     txtAnno->setAlignment(Qt::AlignCenter);
     btnApri = pushButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), panAvvio, kButton);
-    imgGuida = picture("imgGuida", Artwork::Symbol::Help, panAvvio);
-    imgEsci = picture("imgEsci", Artwork::Symbol::Exit, panAvvio);
+    imgGuida = iconButton(QStringLiteral("imgGuida"), Artwork::Symbol::Help, 40, panAvvio);
+    imgEsci = iconButton(QStringLiteral("imgEsci"), Artwork::Symbol::Exit, 40, panAvvio);
     auto* start = new QVBoxLayout(panAvvio);
     auto* logo = new QLabel(panAvvio);
     logo->setPixmap(Artwork::logo(QSize(320, 92)));
@@ -118,7 +109,7 @@ TfrmStatistiche::TfrmStatistiche(QWidget* parent)
     btnBarre = pushButton(QStringLiteral("btnBarre"), QStringLiteral("Visualizza grafico a barre"), panContainer, kButton);
     btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"), panContainer, kButton);
     btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer, kButton);
-    cmdGuida = picture("cmdGuida", Artwork::Symbol::Help, panContainer);
+    cmdGuida = iconButton(QStringLiteral("cmdGuida"), Artwork::Symbol::Help, 40, panContainer);
     auto* chartPanel = new QVBoxLayout(panContainer);
     chartPanel->addWidget(lblTitolo, 0, Qt::AlignHCenter);
     chartPanel->addWidget(lblRigo04, 0, Qt::AlignHCenter);

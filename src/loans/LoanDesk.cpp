@@ -84,12 +84,8 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     txtRecapito = readOnly("txtRecapito");
     btnImporta = pushButton(QStringLiteral("btnImporta"), QStringLiteral("Importa utente"), nullptr, kDeskButton);
     btnVisualizza = pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza scheda prestiti"), nullptr, kDeskButton);
-    icoGuida = new ClickableLabel;
-    icoGuida->setObjectName(QStringLiteral("icoGuida"));
-    icoGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
-    icoEsci = new ClickableLabel;
-    icoEsci->setObjectName(QStringLiteral("icoEsci"));
-    icoEsci->setPixmap(Artwork::icon(Artwork::Symbol::Exit, 40));
+    icoGuida = iconButton(QStringLiteral("icoGuida"), Artwork::Symbol::Help, 40, nullptr);
+    icoEsci = iconButton(QStringLiteral("icoEsci"), Artwork::Symbol::Exit, 40, nullptr);
 
     panContainer = whiteBox("panContainer");
     heaUtente = sectionHeader("heaUtente", QStringLiteral("UTENTE SELEZIONATO"));
@@ -119,8 +115,6 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     panInfo = StatusLine::panel(ready, nullptr);
     m_status = new StatusLine(panInfo);
 
-    for (ClickableLabel* picture : {icoGuida, icoEsci})
-        picture->setCursor(Qt::PointingHandCursor);
 
     connect(btnImporta, &QPushButton::clicked, this, &LoanDesk::btnImportaClick);
     connect(btnStampa, &QPushButton::clicked, this, &LoanDesk::btnStampaClick);

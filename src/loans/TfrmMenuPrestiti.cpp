@@ -58,17 +58,9 @@ TfrmMenuPrestiti::TfrmMenuPrestiti(QWidget* parent)
     intStats = title("intStats", QStringLiteral("Statistiche prestiti mensili:"));
     btnApriRiepStats = button("btnApriRiepStats", QStringLiteral("Visualizza"));
 
-    imgGuida = new ClickableLabel(this);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setPixmap(Artwork::icon(Artwork::Symbol::Help, 40));
-    imgEsci = new ClickableLabel(this);
-    imgEsci->setObjectName(QStringLiteral("imgEsci"));
-    imgEsci->setPixmap(Artwork::icon(Artwork::Symbol::Exit, 40));
-    for (ClickableLabel* picture : {imgGuida, imgEsci})
-        picture->setCursor(Qt::PointingHandCursor);
-    lblMemory = new QLabel(QStringLiteral("avvio"), this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    imgGuida = iconButton(QStringLiteral("imgGuida"), Artwork::Symbol::Help, 40, this);
+    imgEsci = iconButton(QStringLiteral("imgEsci"), Artwork::Symbol::Exit, 40, this);
+    lblMemory = memoryLabel(this, QStringLiteral("avvio"));
 
     auto* choices = new QGridLayout;
     choices->setVerticalSpacing(10);

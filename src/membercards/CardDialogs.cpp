@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -73,9 +72,7 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent)
     lblIstruzioni = new QLabel(QStringLiteral("Inserire i dati e fare clic su Applica e chiudi per salvare le modifiche."), this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setWordWrap(true);
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = memoryLabel(this);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -86,7 +83,6 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent)
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(name));
         edit->setMinimumHeight(28);
-        edit->installEventFilter(this);
         form->addRow(QString::fromUtf8(label), edit);
         edits << edit;
     }
@@ -94,6 +90,7 @@ TfrmDatiEnte::TfrmDatiEnte(QWidget* parent)
     txtSottotitolo01 = edits.at(1);
     txtSottotitolo02 = edits.at(2);
     txtAnnotazioni = edits.at(3);
+    enterMovesAlong(edits);
     btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, QSize(130, 32));
     btnApplica = pushButton(QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), this, QSize(130, 32));
 
@@ -130,20 +127,6 @@ void TfrmDatiEnte::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     txtAssociazione->setFocus();
-}
-
-bool TfrmDatiEnte::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const QList<QLineEdit*> chain = {txtAssociazione, txtSottotitolo01, txtSottotitolo02, txtAnnotazioni};
-        const int at = int(chain.indexOf(static_cast<QLineEdit*>(watched)));
-        if (at >= 0 && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            chain.at((at + 1) % chain.size())->setFocus();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 TfrmStampaTessera::TfrmStampaTessera(const CardContent& card, QWidget* parent)

@@ -29,7 +29,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // The print window: the card's top and left margins, stepped by a millimetre, each applied to

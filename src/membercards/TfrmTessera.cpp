@@ -15,6 +15,7 @@
 #include "ShortString.h"
 #include "StatusLine.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -110,14 +111,8 @@ TfrmTessera::TfrmTessera(QWidget* parent)
     lblPosizione = label<QLabel>("lblPosizione", 12, Qt::black, this);
     lblPosizione->setMinimumWidth(70);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    imgGuida = new ClickableLabel(this);
-    imgGuida->setObjectName(QStringLiteral("imgGuida"));
-    imgGuida->setPixmap(Artwork::icon(S::Help, 40));
-    imgEsci = new ClickableLabel(this);
-    imgEsci->setObjectName(QStringLiteral("imgEsci"));
-    imgEsci->setPixmap(Artwork::icon(S::Exit, 40));
-    for (ClickableLabel* picture : {imgGuida, imgEsci})
-        picture->setCursor(Qt::PointingHandCursor);
+    imgGuida = iconButton(QStringLiteral("imgGuida"), S::Help, 40, this);
+    imgEsci = iconButton(QStringLiteral("imgEsci"), S::Exit, 40, this);
 
     imgBianco = new QLabel(this);
     imgBianco->setObjectName(QStringLiteral("imgBianco"));
@@ -247,14 +242,11 @@ QWidget* TfrmTessera::buildCard()
     auto* headerLines = new QVBoxLayout(header);
     headerLines->setContentsMargins(12, 6, 12, 6);
     headerLines->setSpacing(2);
-    for (ClickableLabel* line : {titAssociazione, titSottotitolo01, titSottotitolo02}) {
-        line->setCursor(Qt::PointingHandCursor);
+    for (ClickableLabel* line : {titAssociazione, titSottotitolo01, titSottotitolo02})
         headerLines->addWidget(line);
-    }
     QFrame* footer = band("shpFooter", 40);
     titAnnotazioni = label<ClickableLabel>("titAnnotazioni", 12, Qt::white, footer);
     titAnnotazioni->setAlignment(Qt::AlignCenter);
-    titAnnotazioni->setCursor(Qt::PointingHandCursor);
     auto* footerLine = new QVBoxLayout(footer);
     footerLine->setContentsMargins(8, 2, 8, 2);
     footerLine->addWidget(titAnnotazioni);
@@ -281,7 +273,6 @@ QWidget* TfrmTessera::buildCard()
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(kLogoBox);
     imgLogo->setAlignment(Qt::AlignCenter);
-    imgLogo->setCursor(Qt::PointingHandCursor);
     btnCancLogo = cornerButton("btnCancLogo", card);
 
     auto* photo = new QVBoxLayout;

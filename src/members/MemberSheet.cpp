@@ -1,7 +1,7 @@
 #include "MemberSheet.h"
 
 #include "Artwork.h"
-#include "Dates.h"
+#include "ListReport.h"
 #include "ShortString.h"
 
 #include <QPainter>
@@ -72,8 +72,7 @@ Report memberSheet(const QStringList& values, const QDateTime& printedAt)
     }
     band.objects << ReportObject::line(QStringLiteral("linSepara02"), QRectF(3.0, 265.0, 185.0, 0));
     band.objects << text(QStringLiteral("txtCalce"), QRectF(3.0, 269.0, 185.0, 6.0),
-        QStringLiteral("Stampa eseguita in data ") + Dates::format(printedAt.date()) + QStringLiteral(" alle ore ")
-            + printedAt.time().toString(QStringLiteral("hh:mm:ss")),
+        printedAtText(printedAt),
         10, Qt::white, kDarkOrange, Qt::AlignCenter);
     return report;
 }

@@ -120,16 +120,6 @@ SearchTable memberTable()
 
 } // namespace
 
-QString bookLine(const char* record)
-{
-    return booksTable().listLine.line(record);
-}
-
-QString dvdLine(const char* record)
-{
-    return dvdsTable().listLine.line(record);
-}
-
 const SearchTable& booksTable()
 {
     static const SearchTable table = bookTable(false);

@@ -38,7 +38,3 @@ const SearchTable& membersTable();
 // The lending screen's pickers of available books and DVDs.
 const SearchTable& loanBooksTable();
 const SearchTable& loanDvdsTable();
-
-// The list lines of books and DVDs, from a record's bytes.
-QString bookLine(const char* record);
-QString dvdLine(const char* record);

@@ -73,10 +73,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
         criteria->addWidget(edit, row + 1, column);
         criteria->setRowMinimumHeight(row + 1, 40);
     }
-    for (int i = 0; i < 10; ++i) {
-        QLineEdit* next = m_criteria.at(size_t((i + 1) % 10));
-        connect(m_criteria.at(size_t(i)), &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
-    }
+    enterMovesAlong(QList<QLineEdit*>(m_criteria.begin(), m_criteria.end()));
     btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio);
     btnCerca = pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio);
     lblAttendere = waitLabel(kWait, panAvvio);
@@ -126,9 +123,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     lblConta = new QLabel(this);
     lblConta->setObjectName(QStringLiteral("lblConta"));
     lblConta->hide();
-    lblMemory = new QLabel(this);
-    lblMemory->setObjectName(QStringLiteral("lblMemory"));
-    lblMemory->hide();
+    lblMemory = memoryLabel(this);
 
     // The two panels stand on white cards inside the dark-to-white frame of the window.
     m_panels = new QStackedWidget(this);

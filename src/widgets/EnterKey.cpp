@@ -1,6 +1,7 @@
 #include "EnterKey.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -32,5 +33,13 @@ void pressButtonsOnEnter(QWidget* window)
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->installEventFilter(filter);
+    }
+}
+
+void enterMovesAlong(const QList<QLineEdit*>& fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QLineEdit* next = fields.at((i + 1) % fields.size());
+        QObject::connect(fields.at(i), &QLineEdit::returnPressed, next, qOverload<>(&QWidget::setFocus));
     }
 }

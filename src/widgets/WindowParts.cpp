@@ -1,5 +1,7 @@
 #include "WindowParts.h"
 
+#include "ClickableLabel.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -10,6 +12,22 @@ QPushButton* pushButton(const QString& objectName, const QString& text, QWidget*
     button->setMinimumSize(minimum);
     button->setCursor(Qt::PointingHandCursor);
     return button;
+}
+
+ClickableLabel* iconButton(const QString& objectName, Artwork::Symbol symbol, int size, QWidget* parent)
+{
+    auto* icon = new ClickableLabel(parent);
+    icon->setObjectName(objectName);
+    icon->setPixmap(Artwork::icon(symbol, size));
+    return icon;
+}
+
+QLabel* memoryLabel(QWidget* parent, const QString& text)
+{
+    auto* memory = new QLabel(text, parent);
+    memory->setObjectName(QStringLiteral("lblMemory"));
+    memory->hide();
+    return memory;
 }
 
 QLabel* instructionLine(const QString& text, QWidget* parent)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "Artwork.h"
+
 #include <QSize>
 #include <QString>
 
+class ClickableLabel;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -12,6 +15,12 @@ class QWidget;
 // A push button: its name and text, at least `minimum` in size, the hand cursor over it.
 QPushButton* pushButton(const QString& objectName, const QString& text, QWidget* parent,
     const QSize& minimum = QSize(120, 32));
+
+// A round icon that acts as a button (help, leave), with the hand cursor over it.
+ClickableLabel* iconButton(const QString& objectName, Artwork::Symbol symbol, int size, QWidget* parent);
+
+// The hidden "lblMemory" label where a caller leaves its mode word, starting with the text given.
+QLabel* memoryLabel(QWidget* parent, const QString& text = QString());
 
 // A line of instructions to the user, wrapped when it is longer than its place.
 QLabel* instructionLine(const QString& text, QWidget* parent);

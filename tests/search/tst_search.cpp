@@ -108,7 +108,7 @@ private slots:
     void bookLineAndCutTitles()
     {
         TSchedaLibro b = book("LONG", QString(60, 'T'), "Autore", "Genere");
-        QString line = bookLine(encodeRecord(b).constData());
+        QString line = booksTable().listLine.line(encodeRecord(b).constData());
         QCOMPARE(line,
             QStringLiteral("Cod. LONG                      ") + QString(50, 'T') + "  "
                 + QStringLiteral("Autore").leftJustified(30) + "  Milano Adelphi 1980");
@@ -124,7 +124,7 @@ private slots:
         d.Regia = "Fellini";
         d.Anno = "1960";
         d.Protagonista = " Mastroianni ";
-        QCOMPARE(dvdLine(encodeRecord(d).constData()),
+        QCOMPARE(dvdsTable().listLine.line(encodeRecord(d).constData()),
             QStringLiteral("Cod. D1                        ") + QString(46, 'x')
                 + "  Regia: Fellini                       Anno: 1960  Prot. Mastroianni");
     }
