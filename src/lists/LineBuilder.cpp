@@ -54,3 +54,41 @@ QString LineBuilder::line(const char* record) const
     }
     return line;
 }
+
+void LineBuilder::appendBytes(const char* record, QByteArray& out) const
+{
+    for (const Part& part : m_parts) {
+        if (part.field.offset < 0) {
+            out.append(part.literal.data(), qsizetype(part.literal.size()));
+            continue;
+        }
+        std::string_view bytes = part.field.trimmedBytes(record);
+        if (part.width >= 0)
+            bytes = bytes.substr(0, size_t(part.width));
+        out.append(bytes.data(), qsizetype(bytes.size()));
+        if (part.width >= 0)
+            out.append(part.width - qsizetype(bytes.size()), ' ');
+    }
+}
+
+qsizetype LineBuilder::longest() const
+{
+    qsizetype length = 0;
+    for (const Part& part : m_parts) {
+        if (part.field.offset < 0)
+            length += qsizetype(part.literal.size());
+        else
+            length += part.width >= 0 ? part.width : part.field.capacity;
+    }
+    return length;
+}
+
+std::vector<int> LineBuilder::fieldOffsets() const
+{
+    std::vector<int> offsets;
+    for (const Part& part : m_parts) {
+        if (part.field.offset >= 0)
+            offsets.push_back(part.field.offset);
+    }
+    return offsets;
+}

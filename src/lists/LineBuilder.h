@@ -19,6 +19,12 @@ public:
     LineBuilder& trim(const FieldSpot& field);
 
     QString line(const char* record) const;
+    // The same line in the archive's own bytes (Windows-1252), appended to out.
+    void appendBytes(const char* record, QByteArray& out) const;
+    // Where the fields the line reads lie in the record.
+    std::vector<int> fieldOffsets() const;
+    // The most bytes a line can take: every field full.
+    qsizetype longest() const;
 
 private:
     struct Part {

@@ -30,5 +30,5 @@ void ListFinder::find()
         MessageBox::plain(m_list->window(), kEmptyList);
         return;
     }
-    m_list->selectIndex(findInList(m_list->lines(), m_list->selectedIndex(), m_field->text(), *m_memory));
+    m_list->selectIndex(findInList(m_list->store(), m_list->selectedIndex(), m_field->text(), *m_memory));
 }

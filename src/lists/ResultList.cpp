@@ -24,6 +24,7 @@ public:
     {
         beginResetModel();
         content = std::move(lines);
+        content.lines.squeeze();
         endResetModel();
     }
 
@@ -112,10 +113,7 @@ int ResultList::widthOf(qsizetype characters) const
 
 void ResultList::fitRows()
 {
-    qsizetype longest = 0;
-    for (const QString& line : lines())
-        longest = std::max(longest, line.size());
-    m_rows->width = std::max(m_rows->minimum, widthOf(longest));
+    m_rows->width = std::max(m_rows->minimum, widthOf(store().longest()));
 }
 
 void ResultList::appendLine(const QString& line, qint64 record)
@@ -124,7 +122,12 @@ void ResultList::appendLine(const QString& line, qint64 record)
     m_model->append(line, record);
 }
 
-const QStringList& ResultList::lines() const
+QStringList ResultList::lines() const
+{
+    return store();
+}
+
+const LineStore& ResultList::store() const
 {
     return m_model->content.lines;
 }
@@ -150,7 +153,7 @@ void ResultList::selectIndex(int index)
 QString ResultList::selectedLine() const
 {
     const int index = selectedIndex();
-    return index < 0 ? QString() : lines().at(index);
+    return index < 0 ? QString() : store().at(index);
 }
 
 qint64 ResultList::selectedRecord() const

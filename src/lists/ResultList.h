@@ -1,17 +1,24 @@
 #pragma once
 
+#include "LineStore.h"
+
 #include <QListView>
 #include <QStringList>
 #include <vector>
 
 // The lines of a list of records, each beside the number of the record it was built from.
 struct RecordLines {
-    QStringList lines;
+    LineStore lines;
     std::vector<qint64> records;
 
-    void append(QString line, qint64 record)
+    void append(const QString& line, qint64 record)
     {
-        lines.append(std::move(line));
+        lines.append(line);
+        records.push_back(record);
+    }
+    void append(const LineBuilder& builder, const char* bytes, qint64 record)
+    {
+        lines.append(builder, bytes);
         records.push_back(record);
     }
 };
@@ -35,8 +42,11 @@ public:
     void setMinimumRowWidth(int width);
     // Adds one line at the end.
     void appendLine(const QString& line, qint64 record);
-    const QStringList& lines() const;
-    int count() const { return int(lines().size()); }
+    // The lines as text, for printing.
+    QStringList lines() const;
+    // The lines where they are held, for the find.
+    const LineStore& store() const;
+    int count() const { return int(store().size()); }
 
     // The selected line's index, or -1.
     int selectedIndex() const;

@@ -114,7 +114,7 @@ void TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& cod
         const QString stored = codice.read(bytes);
         if (!filter.isEmpty() && (stored.isEmpty() || ShortString::lowerAToZ(stored) != filter))
             return true;
-        lines.append(summaryLine().line(bytes), n);
+        lines.append(summaryLine(), bytes, n);
         return true;
     });
     if (any)

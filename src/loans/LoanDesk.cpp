@@ -295,7 +295,7 @@ bool LoanDesk::loadLoans()
 {
     RecordLines lines;
     const bool read = LoanRegister::scanOpenLoans(lblFile->text(), titNumTessera->text(),
-        [&](qint64 n, const char* bytes) { lines.append(loanCardLine().line(bytes), n); });
+        [&](qint64 n, const char* bytes) { lines.append(loanCardLine(), bytes, n); });
     lstRecords->setLines(std::move(lines));
     if (!read)
         MessageBox::error(this, kAccessError);

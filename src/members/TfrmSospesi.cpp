@@ -55,7 +55,7 @@ TfrmSospesi::TfrmSospesi(QWidget* parent)
     RecordLines lines;
     Archive<TSchedaTesserato>().file().scan([&](qint64 n, const char* bytes) {
         if (Rules::isDueForRenewal(decodeRecord<TSchedaTesserato>(bytes), today))
-            lines.append(memberListLine().line(bytes), n);
+            lines.append(memberListLine(), bytes, n);
         return true;
     });
     lstRecords->setLines(std::move(lines));

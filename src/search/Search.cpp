@@ -43,6 +43,8 @@ public:
         }
     }
 
+    int offset() const { return m_spot.offset; }
+
     bool matches(const char* record) const
     {
         return m_possible && containsLowered(m_spot.trimmedBytes(record), m_key);
@@ -77,6 +79,14 @@ std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteri
     const FieldSpot cancelled = table.type->spot(QStringLiteral("Annullata"));
     const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
+    // The fields every record is tested on, and those its line is written from.
+    std::vector<int> reads = table.listLine.fieldOffsets();
+    reads.push_back(cancelled.offset);
+    if (table.availableOnly)
+        reads.push_back(due.offset);
+    for (const Matcher& m : matchers)
+        reads.push_back(m.offset());
+
     RecordLines lines;
     const bool ok = table.type->archive().scan([&](qint64 n, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
@@ -87,11 +97,12 @@ std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteri
             if (!m.matches(record))
                 return true;
         }
-        lines.append(table.listLine.line(record), n);
+        lines.append(table.listLine, record, n);
         return true;
-    });
+    }, reads);
     if (!ok)
         return std::nullopt;
+    lines.lines.squeeze();
     return lines;
 }
 

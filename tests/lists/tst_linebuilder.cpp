@@ -1,6 +1,8 @@
 #include "LineBuilder.h"
+#include "LineStore.h"
 #include "ListLines.h"
 #include "ShortString.h"
+#include "Windows1252.h"
 
 #include <QtTest>
 
@@ -81,7 +83,51 @@ private slots:
         m.Note = note;
         m.NumTessera = QStringLiteral("12");
         const QByteArray bytes = encodeRecord(m);
-        QCOMPARE(memberListLine().line(bytes.constData()), plainMemberLine(decodeRecord<TSchedaTesserato>(bytes)));
+        const QString line = plainMemberLine(decodeRecord<TSchedaTesserato>(bytes));
+        QCOMPARE(memberListLine().line(bytes.constData()), line);
+        // Written straight from the bytes into a list, the line reads back the same.
+        LineStore store;
+        store.append(memberListLine(), bytes.constData());
+        QCOMPARE(store.at(0), line);
+        QVERIFY(memberListLine().longest() >= store.longest());
+    }
+
+    // Lines given as text keep every character of the code page, in the order given; a character
+    // it has no byte for is a '?'.
+    void storeKeepsTheCodePage()
+    {
+        QString every;
+        for (int b = 1; b < 256; ++b)
+            every += Windows1252::decode(QByteArray(1, char(b)));
+        const LineStore store {every, QString(), QStringLiteral("Omega Ω")};
+        QCOMPARE(store.size(), 3);
+        QCOMPARE(store.at(0), every);
+        QCOMPARE(store.at(1), QString());
+        QCOMPARE(store.at(2), QStringLiteral("Omega ?"));
+        QCOMPARE(store.longest(), 255);
+        QCOMPARE(QStringList(store), QStringList({every, QString(), QStringLiteral("Omega ?")}));
+    }
+
+    // A store that grows past the size where its block is renewed several times keeps every line
+    // where it was, and knows which line each byte belongs to.
+    void largeStoreKeepsEveryLine()
+    {
+        QStringList lines;
+        for (int i = 0; i < 120000; ++i)
+            lines << QString::number(i) + QString(i % 97, QLatin1Char(char('a' + i % 26)));
+        LineStore store(lines);
+        store.squeeze();
+        QCOMPARE(store.size(), lines.size());
+        QCOMPARE(store.longest(), 6 + 96);
+        qsizetype begin = 0;
+        for (qsizetype i = 0; i < store.size(); ++i) {
+            QCOMPARE(store.at(i), lines.at(i));
+            QCOMPARE(store.lineOf(begin), i);
+            begin = store.endOf(i);
+            QCOMPARE(store.lineOf(begin - 1), i);
+        }
+        QCOMPARE(qsizetype(store.bytes().size()), begin);
+        QCOMPARE(QStringList(store), lines);
     }
 
     // Blanks and control characters stored around a text (another program wrote the file) are

@@ -54,6 +54,14 @@ private slots:
                                                           << "x" << 3;
         QTest::newRow("a false start, then the match") << -1 << ""
                                                        << "a due" << 2;
+        QTest::newRow("a match across two lines is none") << 3 << ""
+                                                          << "fab" << 3;
+        QTest::newRow("the end of the last line") << 1 << ""
+                                                  << " x" << 3;
+        QTest::newRow("a character no line can hold") << 1 << ""
+                                                      << "alfa Ω" << 1;
+        QTest::newRow("a question mark is one") << 1 << ""
+                                                << "?" << 1;
     }
 
     void cases()
