@@ -22,7 +22,7 @@ LineBuilder& LineBuilder::trim(const FieldSpot& field)
     return *this;
 }
 
-QString LineBuilder::line(const char* record) const
+qsizetype LineBuilder::length(const char* record) const
 {
     // A Windows-1252 byte is one character, so the length of the line is known before it is
     // written. Trimming a field is a few compares; it is done again rather than remembered.
@@ -35,7 +35,12 @@ QString LineBuilder::line(const char* record) const
         else
             length += qsizetype(part.field.trimmedBytes(record).size());
     }
+    return length;
+}
 
+QString LineBuilder::line(const char* record) const
+{
+    const qsizetype length = this->length(record);
     QString line(length, Qt::Uninitialized);
     QChar* out = line.data();
     for (const Part& part : m_parts) {
@@ -55,32 +60,21 @@ QString LineBuilder::line(const char* record) const
     return line;
 }
 
-void LineBuilder::appendBytes(const char* record, QByteArray& out) const
+char* LineBuilder::writeBytes(const char* record, char* out) const
 {
     for (const Part& part : m_parts) {
         if (part.field.offset < 0) {
-            out.append(part.literal.data(), qsizetype(part.literal.size()));
+            out = std::copy(part.literal.begin(), part.literal.end(), out);
             continue;
         }
         std::string_view bytes = part.field.trimmedBytes(record);
         if (part.width >= 0)
             bytes = bytes.substr(0, size_t(part.width));
-        out.append(bytes.data(), qsizetype(bytes.size()));
+        out = std::copy(bytes.begin(), bytes.end(), out);
         if (part.width >= 0)
-            out.append(part.width - qsizetype(bytes.size()), ' ');
+            out = std::fill_n(out, part.width - qsizetype(bytes.size()), ' ');
     }
-}
-
-qsizetype LineBuilder::longest() const
-{
-    qsizetype length = 0;
-    for (const Part& part : m_parts) {
-        if (part.field.offset < 0)
-            length += qsizetype(part.literal.size());
-        else
-            length += part.width >= 0 ? part.width : part.field.capacity;
-    }
-    return length;
+    return out;
 }
 
 std::vector<int> LineBuilder::fieldOffsets() const

@@ -18,13 +18,14 @@ public:
     LineBuilder& pad(const FieldSpot& field, int width);
     LineBuilder& trim(const FieldSpot& field);
 
+    // The number of characters of the record's line.
+    qsizetype length(const char* record) const;
     QString line(const char* record) const;
-    // The same line in the archive's own bytes (Windows-1252), appended to out.
-    void appendBytes(const char* record, QByteArray& out) const;
+    // The same line in the archive's own bytes (Windows-1252), written at out, which has room
+    // for length(record) bytes; returns the end of what was written.
+    char* writeBytes(const char* record, char* out) const;
     // Where the fields the line reads lie in the record.
     std::vector<int> fieldOffsets() const;
-    // The most bytes a line can take: every field full.
-    qsizetype longest() const;
 
 private:
     struct Part {

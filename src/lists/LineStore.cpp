@@ -3,6 +3,7 @@
 #include "LineBuilder.h"
 #include "Windows1252.h"
 
+#include <QMutex>
 #include <algorithm>
 
 #ifdef Q_OS_LINUX
@@ -35,7 +36,66 @@ void preferLargePages(char* block, qsizetype size)
 #endif
 }
 
+// The memory of the largest list given up, kept for the next list: a search run again or narrowed
+// writes its lines into pages the system has already handed over, instead of taking every page
+// anew. Smaller blocks are left to the allocator, which keeps them well enough.
+constexpr qsizetype kKeptAtLeast = qsizetype(64) << 10;
+
+struct KeptBlock {
+    QMutex lock;
+    QByteArray bytes;
+    QList<qsizetype> ends;
+};
+
+KeptBlock& keptBlock()
+{
+    static KeptBlock kept;
+    return kept;
+}
+
 } // namespace
+
+LineStore::~LineStore()
+{
+    // Only the last holder of the lines may give their memory on.
+    if (m_bytes.capacity() < kKeptAtLeast || !m_bytes.isDetached() || !m_ends.isDetached())
+        return;
+    KeptBlock& kept = keptBlock();
+    const QMutexLocker locker(&kept.lock);
+    if (m_bytes.capacity() > kept.bytes.capacity()) {
+        kept.bytes.swap(m_bytes);
+        kept.ends.swap(m_ends);
+    }
+}
+
+LineStore& LineStore::operator=(const LineStore& other)
+{
+    LineStore copy(other);
+    swap(copy);
+    return *this;
+}
+
+LineStore& LineStore::operator=(LineStore&& other) noexcept
+{
+    LineStore moved(std::move(other));
+    swap(moved);
+    return *this;
+}
+
+void LineStore::swap(LineStore& other) noexcept
+{
+    m_bytes.swap(other.m_bytes);
+    m_ends.swap(other.m_ends);
+    std::swap(m_longest, other.m_longest);
+}
+
+void LineStore::releaseKeptMemory()
+{
+    KeptBlock& kept = keptBlock();
+    const QMutexLocker locker(&kept.lock);
+    kept.bytes = QByteArray();
+    kept.ends = QList<qsizetype>();
+}
 
 LineStore::LineStore(const QStringList& lines)
 {
@@ -78,15 +138,11 @@ void LineStore::append(const QString& line)
 void LineStore::append(const LineBuilder& builder, const char* record)
 {
     const qsizetype start = m_bytes.size();
-    makeRoom(builder.longest());
-    builder.appendBytes(record, m_bytes);
+    const qsizetype length = builder.length(record);
+    makeRoom(length);
+    m_bytes.resize(start + length);
+    builder.writeBytes(record, m_bytes.data() + start);
     endLine(start);
-}
-
-void LineStore::reserve(qsizetype lines, qsizetype bytes)
-{
-    m_ends.reserve(lines);
-    makeRoom(bytes);
 }
 
 void LineStore::makeRoom(qsizetype more)
@@ -94,6 +150,17 @@ void LineStore::makeRoom(qsizetype more)
     const qsizetype needed = m_bytes.size() + more;
     if (needed <= m_bytes.capacity())
         return;
+    if (m_ends.isEmpty()) {
+        KeptBlock& kept = keptBlock();
+        const QMutexLocker locker(&kept.lock);
+        if (kept.bytes.capacity() >= needed) {
+            m_bytes.swap(kept.bytes);
+            m_ends.swap(kept.ends);
+            m_bytes.resize(0);
+            m_ends.clear();
+            return;
+        }
+    }
     // A new block, twice the old at least, advised before its first touch (the copy of the lines
     // so far), so that the copy too goes into large pages.
     QByteArray bigger;

@@ -17,6 +17,14 @@ class LineBuilder;
 class LineStore {
 public:
     LineStore() = default;
+    LineStore(const LineStore&) = default;
+    LineStore(LineStore&&) = default;
+    // The lines replaced leave by the destructor, which keeps the memory of a large list for the
+    // next one.
+    LineStore& operator=(const LineStore& other);
+    LineStore& operator=(LineStore&& other) noexcept;
+    ~LineStore();
+    void swap(LineStore& other) noexcept;
     // Plain lines are a store too: a fixed table, a verdict, a test's lines.
     LineStore(const QStringList& lines);
     LineStore(std::initializer_list<QString> lines);
@@ -36,10 +44,12 @@ public:
     void append(const QString& line);
     // The line the builder writes for a record, straight from the record's bytes.
     void append(const LineBuilder& builder, const char* record);
-    // Room for that many lines of that many bytes in all, for a list whose size is known.
-    void reserve(qsizetype lines, qsizetype bytes);
     // Gives back the room grown beyond the lines.
     void squeeze();
+
+    // Gives the memory kept for the next list back to the system, as a measure of the memory
+    // lists take wants.
+    static void releaseKeptMemory();
 
     // Every line as text: for printing, and for whatever wants a plain list.
     operator QStringList() const;
