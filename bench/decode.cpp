@@ -2,6 +2,7 @@
 //   bench_decode [books]
 
 #include "Generator.h"
+#include "Memory.h"
 #include "ProgramFolder.h"
 #include "RecordFile.h"
 #include "Timing.h"
@@ -12,6 +13,8 @@
 
 int main(int argc, char* argv[])
 {
+    // The program's own way with freed memory.
+    Memory::keepFreedMemory();
     QCoreApplication application(argc, argv);
     const int books = argc > 1 ? std::atoi(argv[1]) : 50000;
     QTemporaryDir dir;

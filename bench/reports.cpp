@@ -5,6 +5,7 @@
 #include "ClickableLabel.h"
 #include "ExportWindow.h"
 #include "Generator.h"
+#include "Memory.h"
 #include "MessageBox.h"
 #include "ProgramFolder.h"
 #include "ResultList.h"
@@ -18,6 +19,8 @@
 
 int main(int argc, char* argv[])
 {
+    // The program's own way with freed memory.
+    Memory::keepFreedMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int books = argc > 1 ? std::atoi(argv[1]) : 50000;

@@ -7,6 +7,7 @@
 
 #include "Generator.h"
 #include "ListFind.h"
+#include "Memory.h"
 #include "ProgramFolder.h"
 #include "ResultList.h"
 #include "Search.h"
@@ -107,8 +108,8 @@ bool benchmark(int books)
     Search::Criteria two;
     two[1] = QStringLiteral("lib"); // Codice: every book
     two[2] = QStringLiteral("rossi"); // Autore: about one in twenty
-    // Each run's lines take the place of the run's before, freed within the run, as a search
-    // window's list gives up its old lines when it takes the new ones. SQLite's lines do the same.
+    // Each run gives up the run's before and then searches, as a search window empties its list
+    // before it searches. SQLite's lines do the same.
     RecordLines hits;
     RecordLines all;
 
@@ -121,10 +122,27 @@ bool benchmark(int books)
 
     // The program's searches and their yardsticks, in rounds.
     const std::vector<Timings> rounds = timeRounds(kRuns,
-        {readBytes, [&] { hits = Search::run(table, two).value_or(RecordLines()); },
-            [&] { all = Search::run(table, Search::Criteria()).value_or(RecordLines()); },
-            [&] { sqlLower2Lines = sqlite.lines(lowerTwo); }, [&] { sqlLike2Lines = sqlite.lines(likeTwo); },
-            [&] { sqlAllLines = sqlite.lines(""); }});
+        {readBytes,
+            [&] {
+                hits = RecordLines();
+                hits = Search::run(table, two).value_or(RecordLines());
+            },
+            [&] {
+                all = RecordLines();
+                all = Search::run(table, Search::Criteria()).value_or(RecordLines());
+            },
+            [&] {
+                sqlLower2Lines.clear();
+                sqlLower2Lines = sqlite.lines(lowerTwo);
+            },
+            [&] {
+                sqlLike2Lines.clear();
+                sqlLike2Lines = sqlite.lines(likeTwo);
+            },
+            [&] {
+                sqlAllLines.clear();
+                sqlAllLines = sqlite.lines("");
+            }});
     const Timings& read = rounds[0];
     const Timings& search2 = rounds[1];
     const Timings& search0 = rounds[2];
@@ -135,10 +153,8 @@ bool benchmark(int books)
     const bool sameTwo = sqlLower2Lines == QStringList(hits.lines) && sqlLike2Lines == QStringList(hits.lines);
     const bool sameAll = sqlAllLines == QStringList(all.lines);
 
-    // The memory of the lines of a search with no criteria, above the process without them (nor
-    // the memory a list keeps for the next one).
+    // The memory of the lines of a search with no criteria, above the process without them.
     all = RecordLines();
-    LineStore::releaseKeptMemory();
     malloc_trim(0);
     const double before = heapMiB();
     all = Search::run(table, Search::Criteria()).value_or(RecordLines());
@@ -191,6 +207,8 @@ bool benchmark(int books)
 
 int main(int argc, char* argv[])
 {
+    // The program's own way with freed memory, which the searches rely on.
+    Memory::keepFreedMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     printCommand(argc, argv);

@@ -1,10 +1,12 @@
 #include "Language.h"
+#include "Memory.h"
 #include "Screens.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    Memory::keepFreedMemory();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettoria"));
     installItalianTranslations(application);

@@ -76,13 +76,3 @@ char* LineBuilder::writeBytes(const char* record, char* out) const
     }
     return out;
 }
-
-std::vector<int> LineBuilder::fieldOffsets() const
-{
-    std::vector<int> offsets;
-    for (const Part& part : m_parts) {
-        if (part.field.offset >= 0)
-            offsets.push_back(part.field.offset);
-    }
-    return offsets;
-}

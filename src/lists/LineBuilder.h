@@ -24,8 +24,6 @@ public:
     // The same line in the archive's own bytes (Windows-1252), written at out, which has room
     // for length(record) bytes; returns the end of what was written.
     char* writeBytes(const char* record, char* out) const;
-    // Where the fields the line reads lie in the record.
-    std::vector<int> fieldOffsets() const;
 
 private:
     struct Part {

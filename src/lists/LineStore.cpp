@@ -3,7 +3,6 @@
 #include "LineBuilder.h"
 #include "Windows1252.h"
 
-#include <QMutex>
 #include <algorithm>
 
 #ifdef Q_OS_LINUX
@@ -36,66 +35,7 @@ void preferLargePages(char* block, qsizetype size)
 #endif
 }
 
-// The memory of the largest list given up, kept for the next list: a search run again or narrowed
-// writes its lines into pages the system has already handed over, instead of taking every page
-// anew. Smaller blocks are left to the allocator, which keeps them well enough.
-constexpr qsizetype kKeptAtLeast = qsizetype(64) << 10;
-
-struct KeptBlock {
-    QMutex lock;
-    QByteArray bytes;
-    QList<qsizetype> ends;
-};
-
-KeptBlock& keptBlock()
-{
-    static KeptBlock kept;
-    return kept;
-}
-
 } // namespace
-
-LineStore::~LineStore()
-{
-    // Only the last holder of the lines may give their memory on.
-    if (m_bytes.capacity() < kKeptAtLeast || !m_bytes.isDetached() || !m_ends.isDetached())
-        return;
-    KeptBlock& kept = keptBlock();
-    const QMutexLocker locker(&kept.lock);
-    if (m_bytes.capacity() > kept.bytes.capacity()) {
-        kept.bytes.swap(m_bytes);
-        kept.ends.swap(m_ends);
-    }
-}
-
-LineStore& LineStore::operator=(const LineStore& other)
-{
-    LineStore copy(other);
-    swap(copy);
-    return *this;
-}
-
-LineStore& LineStore::operator=(LineStore&& other) noexcept
-{
-    LineStore moved(std::move(other));
-    swap(moved);
-    return *this;
-}
-
-void LineStore::swap(LineStore& other) noexcept
-{
-    m_bytes.swap(other.m_bytes);
-    m_ends.swap(other.m_ends);
-    std::swap(m_longest, other.m_longest);
-}
-
-void LineStore::releaseKeptMemory()
-{
-    KeptBlock& kept = keptBlock();
-    const QMutexLocker locker(&kept.lock);
-    kept.bytes = QByteArray();
-    kept.ends = QList<qsizetype>();
-}
 
 LineStore::LineStore(const QStringList& lines)
 {
@@ -145,26 +85,32 @@ void LineStore::append(const LineBuilder& builder, const char* record)
     endLine(start);
 }
 
+void LineStore::append(const LineStore& other)
+{
+    const qsizetype start = m_bytes.size();
+    // The lines joined are the last the list takes: room for exactly them.
+    if (start + other.m_bytes.size() > m_bytes.capacity())
+        grow(start + other.m_bytes.size());
+    m_bytes.append(other.m_bytes);
+    m_ends.reserve(m_ends.size() + other.m_ends.size());
+    for (const qsizetype end : other.m_ends)
+        m_ends.append(start + end);
+    m_longest = std::max(m_longest, other.m_longest);
+}
+
 void LineStore::makeRoom(qsizetype more)
 {
     const qsizetype needed = m_bytes.size() + more;
-    if (needed <= m_bytes.capacity())
-        return;
-    if (m_ends.isEmpty()) {
-        KeptBlock& kept = keptBlock();
-        const QMutexLocker locker(&kept.lock);
-        if (kept.bytes.capacity() >= needed) {
-            m_bytes.swap(kept.bytes);
-            m_ends.swap(kept.ends);
-            m_bytes.resize(0);
-            m_ends.clear();
-            return;
-        }
-    }
-    // A new block, twice the old at least, advised before its first touch (the copy of the lines
-    // so far), so that the copy too goes into large pages.
+    if (needed > m_bytes.capacity())
+        grow(std::max(needed, 2 * m_bytes.capacity()));
+}
+
+void LineStore::grow(qsizetype capacity)
+{
+    // A new block, advised before its first touch (the copy of the lines so far), so that the
+    // copy too goes into large pages.
     QByteArray bigger;
-    bigger.reserve(std::max(needed, 2 * m_bytes.capacity()));
+    bigger.reserve(capacity);
     preferLargePages(bigger.data(), bigger.capacity());
     bigger.append(m_bytes);
     m_bytes.swap(bigger);

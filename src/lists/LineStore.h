@@ -17,14 +17,6 @@ class LineBuilder;
 class LineStore {
 public:
     LineStore() = default;
-    LineStore(const LineStore&) = default;
-    LineStore(LineStore&&) = default;
-    // The lines replaced leave by the destructor, which keeps the memory of a large list for the
-    // next one.
-    LineStore& operator=(const LineStore& other);
-    LineStore& operator=(LineStore&& other) noexcept;
-    ~LineStore();
-    void swap(LineStore& other) noexcept;
     // Plain lines are a store too: a fixed table, a verdict, a test's lines.
     LineStore(const QStringList& lines);
     LineStore(std::initializer_list<QString> lines);
@@ -44,18 +36,18 @@ public:
     void append(const QString& line);
     // The line the builder writes for a record, straight from the record's bytes.
     void append(const LineBuilder& builder, const char* record);
+    // The other store's lines after these.
+    void append(const LineStore& other);
     // Gives back the room grown beyond the lines.
     void squeeze();
-
-    // Gives the memory kept for the next list back to the system, as a measure of the memory
-    // lists take wants.
-    static void releaseKeptMemory();
 
     // Every line as text: for printing, and for whatever wants a plain list.
     operator QStringList() const;
 
 private:
+    // Room for more bytes, the block at least doubled when it grows.
     void makeRoom(qsizetype more);
+    void grow(qsizetype capacity);
     void endLine(qsizetype start);
 
     QByteArray m_bytes;

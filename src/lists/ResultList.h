@@ -21,6 +21,11 @@ struct RecordLines {
         lines.append(builder, bytes);
         records.push_back(record);
     }
+    void append(const RecordLines& other)
+    {
+        lines.append(other.lines);
+        records.insert(records.end(), other.records.begin(), other.records.end());
+    }
 };
 
 // The list of fixed-width text lines every list window shows: "Courier New" 12, one selectable

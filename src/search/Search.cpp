@@ -43,8 +43,6 @@ public:
         }
     }
 
-    int offset() const { return m_spot.offset; }
-
     bool matches(const char* record) const
     {
         return m_possible && containsLowered(m_spot.trimmedBytes(record), m_key);
@@ -79,31 +77,24 @@ std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteri
     const FieldSpot cancelled = table.type->spot(QStringLiteral("Annullata"));
     const FieldSpot due = table.type->spot(QStringLiteral("Scadenza"));
 
-    // The fields every record is tested on, and those its line is written from.
-    std::vector<int> reads = table.listLine.fieldOffsets();
-    reads.push_back(cancelled.offset);
-    if (table.availableOnly)
-        reads.push_back(due.offset);
-    for (const Matcher& m : matchers)
-        reads.push_back(m.offset());
-
-    RecordLines lines;
-    const bool ok = table.type->archive().scan([&](qint64 n, const char* record) {
+    // Each half of the archive gets its own lines, joined in order at the end.
+    RecordLines halves[2];
+    const bool ok = table.type->archive().scanInHalves([&](int half, qint64 n, const char* record) {
         if (cancelled.trimmedBytes(record) != "No")
-            return true;
+            return;
         if (table.availableOnly && !due.trimmedBytes(record).empty())
-            return true;
+            return;
         for (const Matcher& m : matchers) {
             if (!m.matches(record))
-                return true;
+                return;
         }
-        lines.append(table.listLine, record, n);
-        return true;
-    }, reads);
+        halves[half].append(table.listLine, record, n);
+    });
     if (!ok)
         return std::nullopt;
-    lines.lines.squeeze();
-    return lines;
+    halves[0].append(halves[1]);
+    halves[0].lines.squeeze();
+    return std::move(halves[0]);
 }
 
 std::optional<QHash<QString, QString>> handBack(const SearchTable& table, qint64 record, const QString& marker)

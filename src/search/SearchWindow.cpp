@@ -174,7 +174,7 @@ void SearchWindow::btnCercaClick()
         criteria[i] = m_criteria.at(i)->text();
     lblConta->setText(QString::number(Search::countedCriteria(criteria)));
     lstRecords->clear();
-    const auto lines = Search::run(m_table, criteria);
+    auto lines = Search::run(m_table, criteria);
     if (!lines) {
         MessageBox::plain(this, kAccessError);
         return;

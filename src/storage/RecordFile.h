@@ -6,7 +6,6 @@
 #include <QString>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QFile;
 
@@ -43,10 +42,14 @@ public:
     // Adds a record at the real end of the file; the number it was written as.
     std::optional<qint64> append(const QByteArray& record) const;
     // Calls visit(n, bytes) for records 1 ... count in order, reading many records per call to
-    // the system; visit returns false to stop early. False on a failure. `reads` names the
-    // offsets of the fields visit looks at: they are fetched a few records ahead of the visit,
-    // which keeps a scan that reads several fields of every record from waiting on memory.
-    bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit, const std::vector<int>& reads = {}) const;
+    // the system; visit returns false to stop early. False on a failure.
+    bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const;
+
+    // Calls visit(half, n, bytes) for every record, for a visit that needs no order across the
+    // whole file: the file is cut in two halves, read and visited at once on two threads, each
+    // half in order; half is 0 for the records of the first, 1 for the second. visit is called
+    // from both threads at once, for different halves. False on a failure.
+    bool scanInHalves(const std::function<void(int half, qint64 n, const char* bytes)>& visit) const;
 
 private:
     // Writes record n (count + 1 appends) with the file open and locked.

@@ -130,6 +130,26 @@ private slots:
         QCOMPARE(QStringList(store), lines);
     }
 
+    // A store joined after another: its lines follow in order, found by their bytes where they now
+    // lie; an empty store on either side changes nothing.
+    void joinedStoresKeepTheirLines()
+    {
+        const QStringList first = {QStringLiteral("uno"), QString(), QStringLiteral("perché")};
+        const QStringList second = {QStringLiteral("quattro cinque"), QStringLiteral("sei")};
+        LineStore joined(first);
+        joined.append(LineStore(second));
+        QCOMPARE(QStringList(joined), first + second);
+        QCOMPARE(joined.longest(), 14);
+        QCOMPARE(joined.lineOf(joined.endOf(2)), 3);
+        QCOMPARE(joined.endOf(4), qsizetype(joined.bytes().size()));
+
+        LineStore empty;
+        empty.append(joined);
+        empty.append(LineStore());
+        QCOMPARE(QStringList(empty), first + second);
+        QCOMPARE(empty.longest(), 14);
+    }
+
     // Blanks and control characters stored around a text (another program wrote the file) are
     // not part of any column.
     void storedBlanksAreTrimmed()

@@ -4,6 +4,7 @@
 #include "TestFixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QtTest>
 
 namespace {
@@ -147,6 +148,42 @@ private slots:
         QVERIFY(!Search::handBack(booksTable(), 8, "dvd"));
         QVERIFY(!Search::handBack(booksTable(), 8, ""));
         QVERIFY(!Search::handBack(booksTable(), 10, "libri"));
+    }
+
+    // An archive of many read blocks is searched in two halves at once: the lines still come in
+    // the archive's order, each beside its own record, the longest line counted across both.
+    void largeArchiveKeepsTheOrderOfItsRecords()
+    {
+        QVERIFY(QFile::remove(fx->file("Libri.pro")));
+        QByteArray bytes;
+        QStringList expectedCodes;
+        std::vector<qint64> expectedRecords;
+        const int total = 1000;
+        for (int i = 1; i <= total; ++i) {
+            const bool cancelled = i % 7 == 0;
+            const bool rossi = i % 3 == 0;
+            const QString code = QStringLiteral("L%1").arg(i);
+            // The longest line is near the end, in the second half.
+            const QString title = i == 990 ? QString(40, 'T') : QStringLiteral("Titolo");
+            bytes += encodeRecord(book(code, title, rossi ? "Mario Rossi" : "Verdi", "Giallo",
+                cancelled ? ShortString::kYes : QStringLiteral("No")));
+            if (rossi && !cancelled) {
+                expectedCodes << code;
+                expectedRecords.push_back(i);
+            }
+        }
+        fx->writeFile("Libri.pro", bytes);
+
+        const auto lines = Search::run(booksTable(), criteria({{2, "rossi"}}));
+        QVERIFY(lines.has_value());
+        QCOMPARE(codesOf(lines->lines), expectedCodes);
+        QCOMPARE(lines->records, expectedRecords);
+        QCOMPARE(lines->lines.longest(), lines->lines.at(expectedCodes.indexOf("L990")).size());
+
+        const auto all = Search::run(booksTable(), Search::Criteria());
+        QCOMPARE(all->lines.size(), total - total / 7);
+        QCOMPARE(all->records.back(), qint64(total));
+        QCOMPARE(codesOf(all->lines).constLast(), QStringLiteral("L1000"));
     }
 
     void memberWindow()

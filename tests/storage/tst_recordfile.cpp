@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QSet>
 #include <QtTest>
+#include <numeric>
 
 namespace {
 
@@ -96,6 +97,61 @@ private slots:
         }
     }
 
+    // The halves between them visit every record once, each half in order, the second after
+    // the first; an archive of one read block is all first half.
+    void scanInHalvesVisitsEveryRecordOnce_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<bool>("split");
+        QTest::newRow("empty") << 0 << false;
+        QTest::newRow("one record") << 1 << false;
+        QTest::newRow("one block") << 300 << false;
+        QTest::newRow("several blocks, even") << 6000 << true;
+        QTest::newRow("several blocks, odd") << 6001 << true;
+    }
+
+    void scanInHalvesVisitsEveryRecordOnce()
+    {
+        QFETCH(int, total);
+        QFETCH(bool, split);
+        TestFixture fx;
+        QByteArray bytes;
+        for (int i = 1; i <= total; ++i)
+            bytes += encodeRecord(loan(i));
+        // A partial record at the end is not visited.
+        fx.writeFile("2015.bib", bytes + QByteArray(10, 'x'));
+        // Each half writes only its own list, so the two threads share nothing.
+        std::vector<qint64> seen[2];
+        bool rightBytes[2] = {true, true};
+        QVERIFY(RecordFile(fx.file("2015.bib"), 272).scanInHalves([&](int half, qint64 n, const char* record) {
+            seen[half].push_back(n);
+            rightBytes[half] = rightBytes[half] && decodeRecord<TSchedaPrestito>(record).NumTessera == QString::number(n);
+        }));
+        QVERIFY(rightBytes[0] && rightBytes[1]);
+        QCOMPARE(!seen[1].empty(), split);
+        std::vector<qint64> all = seen[0];
+        all.insert(all.end(), seen[1].begin(), seen[1].end());
+        std::vector<qint64> expected(static_cast<size_t>(total));
+        std::iota(expected.begin(), expected.end(), 1);
+        QCOMPARE(all, expected);
+        if (split)
+            QCOMPARE(qint64(seen[0].size()), qint64(total / 2));
+    }
+
+    void fileCutShortDuringAScanInHalvesIsAnError()
+    {
+        TestFixture fx;
+        // Each half holds several blocks: the first half's next block is read after the cut.
+        QByteArray bytes;
+        for (int i = 1; i <= 20000; ++i)
+            bytes += encodeRecord(loan(i));
+        fx.writeFile("2015.bib", bytes);
+        QVERIFY(!RecordFile(fx.file("2015.bib"), 272).scanInHalves([&](int half, qint64 n, const char*) {
+            if (half == 0 && n == 10)
+                QFile::resize(fx.file("2015.bib"), 272 * 100);
+        }));
+    }
+
     void fileCutShortDuringAScanIsAnError()
     {
         TestFixture fx;
@@ -125,6 +181,7 @@ private slots:
         QVERIFY(!dvds.read(1).has_value());
         QVERIFY(!dvds.append(TSchedaDVD()).has_value());
         QVERIFY(!dvds.scan([](qint64, const TSchedaDVD&) { return true; }));
+        QVERIFY(!dvds.file().scanInHalves([](int, qint64, const char*) {}));
     }
 
     // Two copies of the program on one shared folder, appending at the same moment.
@@ -213,6 +270,7 @@ private slots:
         QVERIFY(!books.read(1));
         QVERIFY(!books.append(last));
         QVERIFY(!books.scan([](qint64, const TSchedaLibro&) { return true; }));
+        QVERIFY(!books.file().scanInHalves([](int, qint64, const char*) {}));
     }
 
     void failedWritesLeaveTheFileAsItWas_data()
