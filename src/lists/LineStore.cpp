@@ -85,7 +85,7 @@ void LineStore::append(const LineBuilder& builder, const char* record)
     endLine(start);
 }
 
-void LineStore::append(const LineStore& other)
+void LineStore::append(LineStore other)
 {
     const qsizetype start = m_bytes.size();
     // The lines joined are the last the list takes: room for exactly them.

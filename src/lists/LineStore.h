@@ -36,8 +36,9 @@ public:
     void append(const QString& line);
     // The line the builder writes for a record, straight from the record's bytes.
     void append(const LineBuilder& builder, const char* record);
-    // The other store's lines after these.
-    void append(const LineStore& other);
+    // The other store's lines after these. Taken as a copy, which only shares the other's memory:
+    // a store joined to itself is still read whole.
+    void append(LineStore other);
     // Gives back the room grown beyond the lines.
     void squeeze();
 

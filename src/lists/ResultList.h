@@ -21,9 +21,10 @@ struct RecordLines {
         lines.append(builder, bytes);
         records.push_back(record);
     }
-    void append(const RecordLines& other)
+    // The other's lines after these; a copy, so that lines joined to themselves stay whole.
+    void append(RecordLines other)
     {
-        lines.append(other.lines);
+        lines.append(std::move(other.lines));
         records.insert(records.end(), other.records.begin(), other.records.end());
     }
 };

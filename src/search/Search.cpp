@@ -92,7 +92,7 @@ std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteri
     });
     if (!ok)
         return std::nullopt;
-    halves[0].append(halves[1]);
+    halves[0].append(std::move(halves[1]));
     halves[0].lines.squeeze();
     return std::move(halves[0]);
 }

@@ -148,6 +148,9 @@ private slots:
         empty.append(LineStore());
         QCOMPARE(QStringList(empty), first + second);
         QCOMPARE(empty.longest(), 14);
+
+        empty.append(empty);
+        QCOMPARE(QStringList(empty), first + second + first + second);
     }
 
     // Blanks and control characters stored around a text (another program wrote the file) are
