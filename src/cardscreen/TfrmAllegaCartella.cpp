@@ -28,6 +28,9 @@ const QString kFilter = QStringLiteral("Tutti i file (*)");
 const QString kOverwrite = QStringLiteral(
     "Attenzione: nella cartella dei documenti allegati \u00E8 presente un file con lo stesso nome.\n\r\n\rSi vuole "
     "sovrascrivere il file esistente?");
+const QString kCopyFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const char* const kOrdinals[] = {"1\u00B0", "2\u00B0", "3\u00B0"};
 
 } // namespace
@@ -122,16 +125,22 @@ void TfrmAllegaCartella::browse(int slot)
     const QString chosen = Dialogs::openFile(this, kTitle, kFilter);
     if (chosen.isEmpty())
         return;
-    QLineEdit* name = txtFile[size_t(slot)];
-    name->setText(QFileInfo(chosen).fileName());
+    const QString fileName = ShortString::trimmed(QFileInfo(chosen).fileName());
+    const QString target = folder() + fileName;
+    // A name in the slot stands for a file in the folder: a copy that failed leaves the slot as it
+    // was, and says so, so that no card is saved with an attachment that is not there.
     if (!QDir().mkpath(folder()))
+        return MessageBox::error(this, kCopyFailed);
+    // No keeps the file of that name already in the folder: the slot names it.
+    const bool replacing = QFileInfo::exists(target);
+    if (replacing && !MessageBox::question(this, kOverwrite)) {
+        txtFile[size_t(slot)]->setText(fileName);
         return;
-    const QString target = folder() + ShortString::trimmed(name->text());
-    if (QFileInfo::exists(target) && !MessageBox::question(this, kOverwrite))
-        return;
-    // The very file that is already the copy: nothing to copy, and it stays.
-    if (QFileInfo(chosen).canonicalFilePath() == QFileInfo(target).canonicalFilePath())
-        return;
-    // Errors here are silent; the copy replaces the old file only once it is whole.
-    Disk::copyFile(chosen, target);
+    }
+    // The very file that is already the copy: nothing to copy, and it stays. Otherwise the copy
+    // replaces the old file only once it is whole.
+    const bool same = replacing && QFileInfo(chosen).canonicalFilePath() == QFileInfo(target).canonicalFilePath();
+    if (!same && !Disk::copyFile(chosen, target))
+        return MessageBox::error(this, kCopyFailed);
+    txtFile[size_t(slot)]->setText(fileName);
 }

@@ -2,6 +2,7 @@
 
 #include "CodeValidation.h"
 #include "MessageBox.h"
+#include "RecordType.h"
 #include "Modal.h"
 #include "SheetPrint.h"
 #include "ShortString.h"
@@ -62,8 +63,12 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     if (cmdEsporta)
         connect(cmdEsporta, &QToolButton::clicked, this, [this] { m_table.exportArchive(this); });
     connect(cmdDisponibili, &QToolButton::clicked, this, [this] { openSearch(*m_table.availableTable); });
-    if (btnCodice)
+    if (btnCodice) {
         connect(btnCodice, &QPushButton::clicked, this, &CatalogueScreen::btnCodiceClick);
+        // The check vouches for the code it was given: a code edited afterwards is checked again.
+        connect(qobject_cast<QLineEdit*>(control(kCode)), &QLineEdit::textEdited, txtConvalida,
+            [this] { txtConvalida->setText(ShortString::kNo); });
+    }
     if (btnGoogle)
         connect(btnGoogle, &QPushButton::clicked, this, &CatalogueScreen::btnGoogleClick);
 }
@@ -112,6 +117,15 @@ void CatalogueScreen::clearForDuplicate()
 void CatalogueScreen::focusCode()
 {
     focusField(kCode);
+}
+
+void CatalogueScreen::keepStoredFields(const QByteArray& stored, QByteArray& record) const
+{
+    // The loan fields are the loan desk's: the card only shows them.
+    for (const char* field : {"Prestato", "Scadenza"}) {
+        const FieldSpot spot = m_form.type->spot(QLatin1String(field));
+        record.replace(spot.offset, spot.capacity + 1, stored.mid(spot.offset, spot.capacity + 1));
+    }
 }
 
 bool CatalogueScreen::fieldKeyPress(const QString& field, QKeyEvent* event)

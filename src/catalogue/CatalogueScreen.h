@@ -21,6 +21,7 @@ public:
     bool checkCard() override;
     void clearForDuplicate() override;
     void focusCode() override;
+    void keepStoredFields(const QByteArray& stored, QByteArray& record) const override;
 
 protected:
     CatalogueScreen(const CatalogueTable& table, QWidget* parent);

@@ -119,10 +119,7 @@ CatalogueTable makeBooks()
         "all'ISBN del libro.");
     t.findTable = &booksTable();
     c.availableTable = &availableBooksTable();
-    c.exportArchive = [](QWidget* parent) {
-        TfrmExpLibri window(parent);
-        Modal::exec(window);
-    };
+    c.exportArchive = [](QWidget* parent) { TfrmExpLibri(parent).runModal(); };
     c.sheetWindow = QStringLiteral("frmStampaLibro");
     c.sheetCaption = QStringLiteral(" Stampa scheda libro");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA LIBRO");
@@ -208,10 +205,7 @@ CatalogueTable makeDvds()
                                   "titolo del DVD.");
     t.findTable = &dvdsTable();
     c.availableTable = &availableDvdsTable();
-    c.exportArchive = [](QWidget* parent) {
-        TfrmExpDVD window(parent);
-        Modal::exec(window);
-    };
+    c.exportArchive = [](QWidget* parent) { TfrmExpDVD(parent).runModal(); };
     c.sheetWindow = QStringLiteral("frmStampaDVD");
     c.sheetCaption = QStringLiteral(" Stampa scheda DVD");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA DVD");

@@ -3,8 +3,11 @@
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "Clock.h"
+#include "LoanRegister.h"
 #include "MessageBox.h"
+#include "Modal.h"
 #include "ProgramFolder.h"
+#include "RecordCard.h"
 #include "RecordFile.h"
 #include "RecordType.h"
 #include "Rules.h"
@@ -114,11 +117,16 @@ ExportTable loans(bool overdue)
         overdue ? QStringLiteral("Prestiti Scaduti") : QStringLiteral("Registro Prestiti"),
         overdue ? QStringLiteral("Prestiti_Scaduti.xls") : QStringLiteral("Registro_Prestiti.xls"),
         &RecordType::of<TSchedaPrestito>(), overdue ? Rows::Overdue : Rows::Register, {}};
-    t.columns = {same("Data prestito", 180, "Data"), same("Tipo", 180, "Tipo"),
-        same("Codice identificativo", 200, "Codice"), same("Titolo", 350, "Titolo"),
-        same("Data scadenza", 180, "DataSca"), same("Data restituzione", 180, "DataRes"),
-        same("Cognome e nome utente", 250, "Tesserato"), same("Tessera n.", 200, "NumTessera"),
-        same("Recapito preferenziale", 250, "Recapito")};
+    const auto column = [](const char* header, int width, const char* field, int gridWidth) {
+        ExportColumn c = same(header, width, field);
+        c.gridWidth = gridWidth;
+        return c;
+    };
+    t.columns = {column("Data prestito", 180, "Data", 150), column("Tipo", 180, "Tipo", 100),
+        column("Codice identificativo", 200, "Codice", 180), column("Titolo", 350, "Titolo", 350),
+        column("Data scadenza", 180, "DataSca", 150), column("Data restituzione", 180, "DataRes", 150),
+        column("Cognome e nome utente", 250, "Tesserato", 250), column("Tessera n.", 200, "NumTessera", 200),
+        column("Recapito preferenziale", 250, "Recapito", 200)};
     return t;
 }
 
@@ -196,8 +204,11 @@ ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath
     grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdRecords->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdRecords->setColumnWidth(0, 60);
-    for (int c = 0; c < table.columns.size(); ++c)
-        grdRecords->setColumnWidth(c + 1, std::clamp(table.columns.at(c).width / 2 + 40, 90, 260));
+    for (int c = 0; c < table.columns.size(); ++c) {
+        const ExportColumn& column = table.columns.at(c);
+        grdRecords->setColumnWidth(
+            c + 1, column.gridWidth > 0 ? column.gridWidth : std::clamp(column.width / 2 + 40, 90, 260));
+    }
 
     cmdEsporta = iconButton(QStringLiteral("cmdEsporta"), Artwork::Symbol::Export, 48, this);
     cmdGuida = iconButton(QStringLiteral("cmdGuida"), Artwork::Symbol::Help, 48, this);
@@ -226,7 +237,16 @@ ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath
     connect(cmdEsporta, &ClickableLabel::clicked, this, &ExportWindow::cmdEsportaClick);
     connect(cmdGuida, &ClickableLabel::clicked, this, [this] { TfrmGuida::showTopic(this, m_table.helpTopic); });
     connect(cmdEsci, &ClickableLabel::clicked, this, &QDialog::reject);
-    load(table.rows == ExportTable::Rows::Archive ? table.type->archive().path() : registerPath);
+    m_read = load(table.rows == ExportTable::Rows::Archive ? table.type->archive().path() : registerPath);
+}
+
+int ExportWindow::runModal()
+{
+    if (!m_read) {
+        MessageBox::error(parentWidget(), kAccessError);
+        return QDialog::Rejected;
+    }
+    return Modal::exec(*this);
 }
 
 const QList<QStringList>& ExportWindow::rows() const
@@ -234,7 +254,7 @@ const QList<QStringList>& ExportWindow::rows() const
     return m_model->rows;
 }
 
-void ExportWindow::load(const QString& path)
+bool ExportWindow::load(const QString& path)
 {
     QList<QList<FieldSpot>> spots;
     for (const ExportColumn& column : m_table.columns) {
@@ -246,8 +266,7 @@ void ExportWindow::load(const QString& path)
     const QDate today = Clock::today();
     QList<qint64> numbers;
     QList<QStringList> rows;
-    // A failure keeps the rows read so far, unreported.
-    RecordFile(path, m_table.type->size()).scan([&](qint64 n, const char* bytes) {
+    const auto visit = [&](qint64 n, const char* bytes) {
         if (m_table.rows == ExportTable::Rows::Overdue
             && !Rules::isOverdueLoan(decodeRecord<TSchedaPrestito>(bytes), today))
             return true;
@@ -266,8 +285,15 @@ void ExportWindow::load(const QString& path)
         numbers << (m_table.rows == ExportTable::Rows::Archive ? n : qint64(rows.size()) + 1);
         rows << row;
         return true;
-    });
+    };
+    // A register not yet made is a year without loans; an archive not yet made is made empty.
+    const bool read = m_table.rows == ExportTable::Rows::Archive
+        ? RecordFile(path, m_table.type->size()).scan(visit)
+        : LoanRegister::scan(path, visit);
+    if (!read)
+        return false;
     m_model->reset(std::move(numbers), std::move(rows));
+    return true;
 }
 
 void ExportWindow::cmdEsportaClick()

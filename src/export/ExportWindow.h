@@ -17,6 +17,8 @@ struct ExportColumn {
     QString sheetHeader;
     int width;
     QStringList fields;
+    // The column's width in the window's grid; 0: one derived from the spreadsheet's width.
+    int gridWidth = 0;
 };
 
 // What tells one export window from another.
@@ -49,17 +51,22 @@ public:
 
     // The rows of the grid, without the "N." column.
     const QList<QStringList>& rows() const;
+    // Shows the window modally; when its archive or register could not be read, shows the access
+    // message instead, so that no spreadsheet of a header alone passes for an export.
+    int runModal();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void load(const QString& path);
+    // Fills the grid; false when the file could not be read.
+    bool load(const QString& path);
     void cmdEsportaClick();
 
     const ExportTable& m_table;
     class ExportModel* m_model;
     StatusLine* m_status;
+    bool m_read = false;
 };
 
 class TfrmExpLibri : public ExportWindow {

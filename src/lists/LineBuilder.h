@@ -17,6 +17,8 @@ public:
     LineBuilder& text(const char* literal);
     LineBuilder& pad(const FieldSpot& field, int width);
     LineBuilder& trim(const FieldSpot& field);
+    // A literal written only when the field, trimmed, holds exactly the value.
+    LineBuilder& textIf(const FieldSpot& field, const char* value, const char* literal);
 
     // The number of characters of the record's line.
     qsizetype length(const char* record) const;
@@ -27,9 +29,14 @@ public:
 
 private:
     struct Part {
+        enum class Kind { Literal, Padded, Trimmed, LiteralIf };
+        Kind kind;
         std::string_view literal;
         FieldSpot field;
-        int width = -1; // -1: the whole trimmed field
+        int width = 0; // Padded
+        std::string_view value; // LiteralIf
     };
+    // The literal's bytes, or the field's bytes cut to the part's width.
+    static std::string_view bytesOf(const Part& part, const char* record);
     std::vector<Part> m_parts;
 };

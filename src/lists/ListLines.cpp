@@ -1,25 +1,24 @@
 #include "ListLines.h"
 
-const LineBuilder& memberListLine()
-{
-    static const LineBuilder line = [] {
-        const RecordType& t = RecordType::of<TSchedaTesserato>();
-        LineBuilder b;
-        b.pad(t.spot(QStringLiteral("Tesserato")), 30)
-            .text("  Tessera n. ")
-            .pad(t.spot(QStringLiteral("NumTessera")), 20)
-            .text("  Scad. ")
-            .pad(t.spot(QStringLiteral("DataScade")), 10)
-            .text("  Tel. ")
-            .pad(t.spot(QStringLiteral("Recapito")), 12)
-            .text("  ")
-            .trim(t.spot(QStringLiteral("Note")));
-        return b;
-    }();
-    return line;
-}
-
 namespace {
+
+LineBuilder memberLine(bool markCancelled)
+{
+    const RecordType& t = RecordType::of<TSchedaTesserato>();
+    LineBuilder b;
+    b.pad(t.spot(QStringLiteral("Tesserato")), 30)
+        .text("  Tessera n. ")
+        .pad(t.spot(QStringLiteral("NumTessera")), 20)
+        .text("  Scad. ")
+        .pad(t.spot(QStringLiteral("DataScade")), 10)
+        .text("  Tel. ")
+        .pad(t.spot(QStringLiteral("Recapito")), 12)
+        .text("  ");
+    if (markCancelled)
+        b.textIf(t.spot(QStringLiteral("Annullata")), "S\xEC", "[SCHEDA ANNULLATA]  ");
+    b.trim(t.spot(QStringLiteral("Note")));
+    return b;
+}
 
 LineBuilder loanLine(const char* dueLabel)
 {
@@ -38,6 +37,18 @@ LineBuilder loanLine(const char* dueLabel)
 }
 
 } // namespace
+
+const LineBuilder& memberListLine()
+{
+    static const LineBuilder line = memberLine(false);
+    return line;
+}
+
+const LineBuilder& markedMemberListLine()
+{
+    static const LineBuilder line = memberLine(true);
+    return line;
+}
 
 const LineBuilder& loanCardLine()
 {

@@ -66,6 +66,7 @@ ResultList::ResultList(QWidget* parent)
     font.setFixedPitch(true);
     setFont(font);
     setModel(m_model);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ResultList::selectionMoved);
     setItemDelegate(m_rows);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -65,6 +65,8 @@ public:
 signals:
     // A double-click on a line; the selected line is the one meant.
     void listDoubleClicked();
+    // Another line was selected, by the mouse or the keyboard, or the selection was emptied.
+    void selectionMoved();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -11,6 +11,7 @@
 #include "MessageBox.h"
 #include "Modal.h"
 #include "ProgramFolder.h"
+#include "RecordCard.h"
 #include "ShortString.h"
 #include "TfrmRiepilogoPrestiti.h"
 #include "WindowParts.h"
@@ -283,7 +284,10 @@ void TfrmMenuRiepilogoPrestiti::btnVisualizzaClick()
     }
     lblFile->setText(ProgramFolder::file(ShortString::trimmed(txtAnno->text()) + QStringLiteral(".bib")));
     TfrmRiepilogoPrestiti summary(lblFile->text(), txtTipologia->text(), start, end, this);
-    Modal::exec(summary);
+    if (summary.registerRead())
+        Modal::exec(summary);
+    else
+        MessageBox::error(this, kAccessError);
     lblAttendere->hide();
 }
 
@@ -292,11 +296,8 @@ void TfrmMenuRiepilogoPrestiti::openExport(bool overdue)
     if (!yearTyped())
         return;
     lblFile->setText(ProgramFolder::file(ShortString::trimmed(txtAnno->text()) + QStringLiteral(".bib")));
-    if (overdue) {
-        TfrmExpPrestitiSca window(lblFile->text(), this);
-        Modal::exec(window);
-    } else {
-        TfrmExpPrestiti window(lblFile->text(), this);
-        Modal::exec(window);
-    }
+    if (overdue)
+        TfrmExpPrestitiSca(lblFile->text(), this).runModal();
+    else
+        TfrmExpPrestiti(lblFile->text(), this).runModal();
 }

@@ -8,7 +8,7 @@
 #include "ListLines.h"
 #include "ListReport.h"
 #include "MessageBox.h"
-#include "RecordFile.h"
+#include "LoanRegister.h"
 #include "RecordType.h"
 #include "ResultList.h"
 #include "ShortString.h"
@@ -93,11 +93,11 @@ TfrmRiepilogoPrestiti::TfrmRiepilogoPrestiti(
     connect(btnEsci, &QPushButton::clicked, this, &QDialog::reject);
     connect(imgGuida, &ClickableLabel::clicked, this, [this] { TfrmGuida::showTopic(this, QStringLiteral("riepilogo")); });
     pressButtonsOnEnter(this);
-    load(registerPath, code, start, end);
+    m_registerRead = load(registerPath, code, start, end);
     txtTrova->setFocus();
 }
 
-void TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end)
+bool TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end)
 {
     const RecordType& type = RecordType::of<TSchedaPrestito>();
     const FieldSpot made = type.spot(QStringLiteral("Data"));
@@ -105,7 +105,7 @@ void TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& cod
     const QString filter = ShortString::lowerAToZ(ShortString::trimmed(code));
     RecordLines lines;
     bool any = false;
-    const bool read = RecordFile(registerPath, type.size()).scan([&](qint64 n, const char* bytes) {
+    const bool read = LoanRegister::scan(registerPath, [&](qint64 n, const char* bytes) {
         any = true;
         // A loan date that is no date lies in no period: the loan is left out, the rest goes on.
         const QDate date = Dates::parse(made.read(bytes));
@@ -119,9 +119,10 @@ void TfrmRiepilogoPrestiti::load(const QString& registerPath, const QString& cod
     });
     if (any)
         titTipologia->setText(filter.isEmpty() ? QStringLiteral("Tutti i prestiti") : ShortString::trimmed(code));
-    lblTotCosti->setText(read ? QString::number(lines.lines.size()) : QStringLiteral("0"));
+    lblTotCosti->setText(QString::number(lines.lines.size()));
     lstRecords->setLines(std::move(lines));
     lblIntervallo->setText(QStringLiteral("Dal   ") + Dates::format(start) + QStringLiteral("   al   ") + Dates::format(end));
+    return read;
 }
 
 void TfrmRiepilogoPrestiti::btnStampaClick()

@@ -32,7 +32,12 @@ public:
     QPushButton* btnEsci;
     ClickableLabel* imgGuida;
 
+    // Whether the register could be read; when it could not, the window is not to be shown.
+    bool registerRead() const { return m_registerRead; }
+
 private:
-    void load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end);
+    bool load(const QString& registerPath, const QString& code, const QDate& start, const QDate& end);
     void btnStampaClick();
+
+    bool m_registerRead = false;
 };

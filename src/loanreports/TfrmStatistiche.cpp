@@ -9,8 +9,7 @@
 #include "LoanRegister.h"
 #include "MessageBox.h"
 #include "Printing.h"
-#include "ProgramFolder.h"
-#include "RecordFile.h"
+#include "RecordCard.h"
 #include "ShortString.h"
 #include "StatusLine.h"
 #include "TfrmGuida.h"
@@ -186,12 +185,15 @@ void TfrmStatistiche::btnApriClick()
         txtAnno->setFocus();
         return;
     }
-    lblTitolo->setText(kTitle.arg(year));
     std::vector<TSchedaPrestito> loans;
-    Archive<TSchedaPrestito>(ProgramFolder::file(year + QStringLiteral(".bib"))).scan([&](qint64, const TSchedaPrestito& loan) {
-        loans.push_back(loan);
+    const bool read = LoanRegister::scan(LoanRegister::path(year.toInt()), [&](qint64, const char* bytes) {
+        loans.push_back(decodeRecord<TSchedaPrestito>(bytes));
         return true;
     });
+    // A register that cannot be read is no year without loans: the chart stays as it was.
+    if (!read)
+        return MessageBox::error(this, kAccessError);
+    lblTitolo->setText(kTitle.arg(year));
     const std::array<int, 12> counts = LoanRegister::monthCounts(loans, year);
     ChartStats->chart.points.clear();
     for (size_t m = 0; m < 12; ++m)

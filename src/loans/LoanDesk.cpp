@@ -65,10 +65,11 @@ QFrame* whiteBox(const char* name)
 } // namespace
 
 LoanDesk::LoanDesk(const QString& objectName, const QString& information, const QString& ready,
-    const QString& marker, QWidget* parent)
+    const QString& marker, const SearchTable& memberSearch, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_ready(ready)
     , m_marker(marker)
+    , m_memberSearch(memberSearch)
 {
     setObjectName(objectName);
     setMinimumSize(800, 600);
@@ -259,7 +260,7 @@ TSchedaPrestito LoanDesk::loanOnCard() const
 
 void LoanDesk::btnImportaClick()
 {
-    TfrmTrovaAnagrafica window(this);
+    SearchWindow window(m_memberSearch, this);
     window.lblMemory->setText(m_marker);
     connect(&window, &SearchWindow::recordChosen, this,
         [this](qint64, const QHash<QString, QString>& values) {

@@ -13,6 +13,7 @@ class QStackedWidget;
 class QVBoxLayout;
 class ResultList;
 class StatusLine;
+struct SearchTable;
 
 // What the lending and returns screens share: the member picked from the member search, the
 // member's loan card read from one year's register, its printing, the two panels, the status line
@@ -56,8 +57,9 @@ signals:
     void closed();
 
 protected:
+    // The member search answers the marker over the table given.
     LoanDesk(const QString& objectName, const QString& information, const QString& ready,
-        const QString& marker, QWidget* parent);
+        const QString& marker, const SearchTable& memberSearch, QWidget* parent);
 
     // Fills both panels; called once by the named screen's constructor. The selection panel
     // stands above the given widgets; the card panel is the screen's own layout.
@@ -87,6 +89,7 @@ private:
 
     QString m_ready;
     QString m_marker;
+    const SearchTable& m_memberSearch;
     QStackedWidget* m_panels = nullptr;
     StatusLine* m_status = nullptr;
 };

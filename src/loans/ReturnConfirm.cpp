@@ -80,7 +80,7 @@ ReturnConfirm::ReturnConfirm(bool book, const QString& code, QWidget* parent)
     const RecordType& type = book ? RecordType::of<TSchedaLibro>() : RecordType::of<TSchedaDVD>();
     const QString wanted = ShortString::trimmed(code);
     const FieldSpot codice = type.spot(QStringLiteral("Codice"));
-    type.archive().scan([&](qint64 n, const char* bytes) {
+    m_catalogueRead = type.archive().scan([&](qint64 n, const char* bytes) {
         if (codice.read(bytes) != wanted)
             return true;
         const QHash<QString, QString> values = type.values(bytes);

@@ -24,12 +24,19 @@ public:
     // The catalogue record found; empty when no record has the code.
     QLabel* lblPosizione;
 
+    // Whether the catalogue could be read when the window was made; when it could not, the
+    // window is not to be shown.
+    bool catalogueRead() const { return m_catalogueRead; }
+
 signals:
     // "Conferma": the catalogue record to release, 0 when none was found.
     void confirmed(qint64 record);
 
 protected:
     ReturnConfirm(bool book, const QString& code, QWidget* parent);
+
+private:
+    bool m_catalogueRead = false;
 };
 
 class TfrmRendiLibro : public ReturnConfirm {

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "Dates.h"
+#include "FieldHighlight.h"
 #include "ListLines.h"
 #include "LoanRegister.h"
 #include "MessageBox.h"
@@ -10,6 +11,7 @@
 #include "RecordType.h"
 #include "ResultList.h"
 #include "Rules.h"
+#include "SearchTable.h"
 #include "SearchWindow.h"
 #include "ShortString.h"
 #include "TfrmCalendario.h"
@@ -46,7 +48,8 @@ const QString kAdded = QStringLiteral(
 } // namespace
 
 TfrmPrestiti::TfrmPrestiti(QWidget* parent)
-    : LoanDesk(QStringLiteral("frmPrestiti"), kInformation, kReady, QStringLiteral("reg_prestiti"), parent)
+    : LoanDesk(QStringLiteral("frmPrestiti"), kInformation, kReady, QStringLiteral("reg_prestiti"), membersTable(),
+          parent)
 {
     setWindowTitle(QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
     lblCampo010->setText(kSteps);
@@ -89,6 +92,7 @@ TfrmPrestiti::TfrmPrestiti(QWidget* parent)
     buttons->addWidget(btnEsci);
     card->addLayout(buttons);
     build({}, card);
+    FieldHighlight::attach(titDataSca, QStringLiteral("DataSca"));
 
     describe(btnDataSca, QStringLiteral("Importa una data dal calendario."));
     describe(btnImportaLibro, QStringLiteral("Importa i dati dall'Archivio Libri."));

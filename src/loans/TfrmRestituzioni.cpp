@@ -12,6 +12,7 @@
 #include "ResultList.h"
 #include "ReturnConfirm.h"
 #include "Rules.h"
+#include "SearchTable.h"
 #include "ShortString.h"
 #include "WindowParts.h"
 
@@ -41,7 +42,8 @@ const QString kRemoved = QStringLiteral(
 } // namespace
 
 TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
-    : LoanDesk(QStringLiteral("frmRestituzioni"), kInformation, kReady, QStringLiteral("reg_restituzioni"), parent)
+    : LoanDesk(QStringLiteral("frmRestituzioni"), kInformation, kReady, QStringLiteral("reg_restituzioni"),
+          returnsMembersTable(), parent)
 {
     setWindowTitle(QStringLiteral(" Lettoria 3.0 - Restituzioni Libri e DVD"));
     infAnno = new QLabel(kYearLabel);
@@ -92,7 +94,7 @@ TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
 
     connect(txtAnno, &QLineEdit::returnPressed, btnImporta, qOverload<>(&QWidget::setFocus));
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmRestituzioni::btnVisualizzaClick);
-    connect(lstRecords, &ResultList::clicked, this, &TfrmRestituzioni::lineClicked);
+    connect(lstRecords, &ResultList::selectionMoved, this, &TfrmRestituzioni::lineChosen);
     connect(btnRimuovi, &QPushButton::clicked, this, &TfrmRestituzioni::btnRimuoviClick);
 }
 
@@ -132,9 +134,10 @@ void TfrmRestituzioni::clearLoan()
     lblPosizione->clear();
 }
 
-void TfrmRestituzioni::lineClicked()
+void TfrmRestituzioni::lineChosen()
 {
-    // The loan of the line clicked, read again from the register; a failure changes nothing.
+    // The loan of the line chosen, by a click or the arrows, read again from the register; a
+    // failure, or no line chosen, changes nothing.
     const qint64 n = lstRecords->selectedRecord();
     const auto loan = n > 0 ? Archive<TSchedaPrestito>(lblFile->text()).read(n) : std::nullopt;
     if (!loan)
@@ -162,6 +165,9 @@ void TfrmRestituzioni::btnRimuoviClick()
         window = std::make_unique<TfrmRendiLibro>(trimmed(titCodice), this);
     else
         window = std::make_unique<TfrmRendiDVD>(trimmed(titCodice), this);
+    // A catalogue that cannot be read is no catalogue without the item: nothing is returned.
+    if (!window->catalogueRead())
+        return MessageBox::error(this, kAccessError);
     connect(window.get(), &ReturnConfirm::confirmed, this, [this, book](qint64 n) { giveBack(book, n); });
     Modal::exec(*window);
 }

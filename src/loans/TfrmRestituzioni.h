@@ -2,7 +2,7 @@
 
 #include "LoanDesk.h"
 
-// The returns screen: a member's open loans of the year typed, one chosen with a click, the return
+// The returns screen: a member's open loans of the year typed, one chosen in the list, the return
 // confirmed, the item available again and the return date in the register.
 class TfrmRestituzioni : public LoanDesk {
     Q_OBJECT
@@ -20,7 +20,7 @@ protected:
 
 private:
     void btnVisualizzaClick();
-    void lineClicked();
+    void lineChosen();
     void btnRimuoviClick();
     // Releases catalogue record n (0: none found), then completes the loan; either both or neither.
     void giveBack(bool book, qint64 n);

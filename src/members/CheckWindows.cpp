@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -145,7 +146,9 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
 
     edit = new QLineEdit(this);
     edit->setObjectName(QLatin1String(table.editName));
-    edit->setMaxLength(table.maxLength);
+    // Typing stops at the identifier's length, but a longer text handed over (digits typed in the
+    // tax-code field) reaches the check whole, so that its length is what gets reported.
+    edit->setMaxLength(std::max(table.maxLength, int(text.size())));
     QFont big(QStringLiteral("Verdana"), 20);
     big.setBold(true);
     edit->setFont(big);

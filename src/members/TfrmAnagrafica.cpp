@@ -185,10 +185,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     connect(cmdAnteprima, &QToolButton::clicked, this, [this] { Printing::preview(this, sheet()); });
     connect(cmdStampa, &QToolButton::clicked, this, [this] { Printing::print(this, sheet()); });
     connect(cmdAllega, &QToolButton::clicked, this, [this] { openAttachments(QStringLiteral("anagrafica")); });
-    connect(cmdExcel, &QToolButton::clicked, this, [this] {
-        TfrmExpAnagrafica window(this);
-        Modal::exec(window);
-    });
+    connect(cmdExcel, &QToolButton::clicked, this, [this] { TfrmExpAnagrafica(this).runModal(); });
 
     connect(btnSfoglia, &QPushButton::clicked, this, &TfrmAnagrafica::btnSfogliaClick);
     connect(btnCancFoto, &QToolButton::clicked, this, [this] { showPhoto(QImage()); });

@@ -11,6 +11,8 @@ QImage load(const QString& path)
 {
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
+    // A phone stores an upright portrait as a landscape picture with an orientation tag.
+    reader.setAutoTransform(true);
     const QByteArray format = reader.format();
     if (format != "jpeg" && format != "jpg" && format != "bmp")
         return QImage();

@@ -80,7 +80,7 @@ std::optional<RecordLines> run(const SearchTable& table, const Criteria& criteri
     // Each half of the archive gets its own lines, joined in order at the end.
     RecordLines halves[2];
     const bool ok = table.type->archive().scanInHalves([&](int half, qint64 n, const char* record) {
-        if (cancelled.trimmedBytes(record) != "No")
+        if (!table.withCancelled && cancelled.trimmedBytes(record) != "No")
             return;
         if (table.availableOnly && !due.trimmedBytes(record).empty())
             return;

@@ -161,3 +161,14 @@ const SearchTable& membersTable()
     static const SearchTable table = memberTable();
     return table;
 }
+
+const SearchTable& returnsMembersTable()
+{
+    static const SearchTable table = [] {
+        SearchTable t = memberTable();
+        t.withCancelled = true;
+        t.listLine = markedMemberListLine();
+        return t;
+    }();
+    return table;
+}

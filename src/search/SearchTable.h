@@ -21,6 +21,9 @@ struct SearchTable {
     const RecordType* type = nullptr;
     // The "disponibili" windows leave out lent items.
     bool availableOnly = false;
+    // Cancelled records are left out, except by the returns screen's member search: a member
+    // cancelled with a book still out must be able to give it back.
+    bool withCancelled = false;
     std::array<SearchCriterion, 10> criteria;
     QString printTitle;
     // The callers' markers this window answers, and for each the fields it hands back.
@@ -35,6 +38,8 @@ const SearchTable& availableBooksTable();
 const SearchTable& dvdsTable();
 const SearchTable& availableDvdsTable();
 const SearchTable& membersTable();
+// The returns screen's member search: cancelled members too, marked in their lines.
+const SearchTable& returnsMembersTable();
 // The lending screen's pickers of available books and DVDs.
 const SearchTable& loanBooksTable();
 const SearchTable& loanDvdsTable();

@@ -7,6 +7,8 @@
 #include "ShortString.h"
 #include "Windows1252.h"
 
+#include <QFileInfo>
+
 namespace LoanRegister {
 
 namespace {
@@ -38,6 +40,14 @@ std::optional<std::vector<NumberedLoan>> readAll(int year)
     if (!ok)
         return std::nullopt;
     return loans;
+}
+
+bool scan(const QString& file, const std::function<bool(qint64 n, const char* bytes)>& visit)
+{
+    if (RecordFile(file, RecordLayout<TSchedaPrestito>::size).scan(visit))
+        return true;
+    // Not there, and not to be made here (a folder that takes no writes): a year with no loans.
+    return !QFileInfo::exists(file);
 }
 
 ItemKind kindOf(const QString& tipo)

@@ -38,6 +38,11 @@ std::array<int, 12> monthCounts(const std::vector<TSchedaPrestito>& loans, const
 bool scanOpenLoans(const QString& file, const QString& cardNumber,
     const std::function<void(qint64 n, const char* bytes)>& visit);
 
+// Calls visit(n, bytes) for the loans of a register file in order, until visit returns false. A
+// register that does not exist is an empty year (made empty where the folder allows it); false
+// only when a register that is there cannot be read.
+bool scan(const QString& file, const std::function<bool(qint64 n, const char* bytes)>& visit);
+
 std::optional<qint64> append(int year, const TSchedaPrestito& loan);
 std::optional<std::vector<NumberedLoan>> readAll(int year);
 // The open loans whose trimmed card number equals the trimmed one given, case included.

@@ -93,8 +93,18 @@ void RecordCard::save()
     const QByteArray record = m_view.cardRecord();
     const qint64 p = positionOf(m_view);
     if (p > 0) {
-        if (!m_file.write(p, record))
+        // Read and written under one lock, so that a loan made meanwhile on another computer stays.
+        QByteArray stored;
+        const auto written = m_file.update(p, [&](QByteArray& bytes) {
+            stored = record;
+            m_view.keepStoredFields(bytes, stored);
+            bytes = stored;
+            return true;
+        });
+        if (!written.value_or(false))
             return accessError();
+        if (stored != record)
+            m_view.showRecord(stored);
         m_view.recordStored(p);
         MessageBox::information(m_view.cardWindow(), kChangesSaved);
         return;

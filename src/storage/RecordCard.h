@@ -36,6 +36,13 @@ public:
     // Screens that duplicate: keeps the descriptive fields and empties the code, the loan, the
     // validation, the cancelled flag and the attachments, ready to be stored as a new record.
     virtual void clearForDuplicate() {}
+    // Fields the card shows but another screen writes (the loan desk's): a save keeps them as the
+    // file holds them at that moment, copied from stored into record.
+    virtual void keepStoredFields(const QByteArray& stored, QByteArray& record) const
+    {
+        Q_UNUSED(stored)
+        Q_UNUSED(record)
+    }
     virtual void focusCode() {}
 };
 

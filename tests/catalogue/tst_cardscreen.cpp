@@ -551,6 +551,134 @@ private slots:
         QVERIFY(Modal::opened().isEmpty());
     }
 
+    void aCodeChangedAfterItsCheckMustBeCheckedAgain_data()
+    {
+        QTest::addColumn<bool>("books");
+        QTest::newRow("libro") << true;
+        QTest::newRow("DVD") << false;
+    }
+
+    // A free code checked, then retyped as a stored one: the save asks for a new check instead
+    // of storing two equal codes.
+    void aCodeChangedAfterItsCheckMustBeCheckedAgain()
+    {
+        QFETCH(bool, books);
+        if (books) {
+            storeBooks(1);
+        } else {
+            TSchedaDVD stored;
+            stored.Titolo = "Amarcord";
+            stored.Codice = "V1";
+            stored.Convalida = ShortString::kYes;
+            stored.Annullata = ShortString::kNo;
+            Archive<TSchedaDVD>().append(stored);
+        }
+        auto screen = openScreen(books);
+        typeInto(*screen, "Titolo", "Nuovo");
+        typeInto(*screen, books ? "Autore" : "Regia", "Qualcuno");
+        typeInto(*screen, "Codice", "X9");
+        validateWithOk(books ? "frmConvalida" : "frmConvalidaDVD");
+        screen->btnCodice->click();
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kYes);
+
+        QLineEdit* code = edit(*screen, "Codice");
+        code->setFocus();
+        code->selectAll();
+        QTest::keyClick(code, Qt::Key_Backspace);
+        QTest::keyClicks(code, "v1");
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kNo);
+        MessageBox::clearShown();
+        screen->cmdSalva->click();
+        QCOMPARE(TestFixture::messages().size(), 1);
+        QVERIFY(TestFixture::messages().first().contains("convalidare il codice identificativo"));
+        QCOMPARE(QApplication::focusWidget(), screen->control("Codice"));
+        const QString file = books ? "Libri.pro" : "DVD.pro";
+        QCOMPARE(fx->readFile(file).size(), books ? 3237 : 3634);
+
+        // A code loaded from the archive is not an edit: browsing keeps its stored flag.
+        screen->cmdPrimo->click();
+        QCOMPARE(screen->txtConvalida->text(), ShortString::kYes);
+    }
+
+    // The loan fields belong to the loan desk: a card saved on one computer keeps the loan that
+    // another computer made after the card was loaded.
+    void savingACardKeepsTheLoanTheFileHolds()
+    {
+        TSchedaLibro book;
+        book.Titolo = "Il Gattopardo";
+        book.Codice = "L-2";
+        book.Convalida = ShortString::kYes;
+        book.Autore = "Tomasi di Lampedusa";
+        book.Prestato = "Libro disponibile per il prestito";
+        book.Annullata = ShortString::kNo;
+        Archive<TSchedaLibro>().append(book);
+        auto screen = openScreen(true);
+        screen->cmdPrimo->click();
+        QCOMPARE(screen->text("Prestato"), QStringLiteral("Libro disponibile per il prestito"));
+
+        TSchedaLibro lent = book;
+        lent.Prestato = "Tessera n. 5";
+        lent.Scadenza = "20/06/2015";
+        QVERIFY(Archive<TSchedaLibro>().write(1, lent));
+
+        typeInto(*screen, "Note", "Copertina rigida");
+        screen->cmdSalva->click();
+        QCOMPARE(TestFixture::messages(), QStringList({kSaved}));
+        const TSchedaLibro saved = *Archive<TSchedaLibro>().read(1);
+        QCOMPARE(saved.Note, QStringLiteral("Copertina rigida"));
+        QCOMPARE(saved.Prestato, QStringLiteral("Tessera n. 5"));
+        QCOMPARE(saved.Scadenza, QStringLiteral("20/06/2015"));
+        // The card shows what was stored.
+        QCOMPARE(screen->text("Prestato"), QStringLiteral("Tessera n. 5"));
+        QCOMPARE(screen->text("Scadenza"), QStringLiteral("20/06/2015"));
+        QCOMPARE(screen->text("Note"), QStringLiteral("Copertina rigida"));
+    }
+
+    void anAttachmentThatCannotBeCopiedLeavesTheSlotAsItWas_data()
+    {
+        QTest::addColumn<bool>("folderBlocked");
+        QTest::newRow("the folder cannot be made") << true;
+        QTest::newRow("the copy fails") << false;
+    }
+
+    void anAttachmentThatCannotBeCopiedLeavesTheSlotAsItWas()
+    {
+        QFETCH(bool, folderBlocked);
+        storeBooks(1);
+        auto screen = openScreen(true);
+        screen->cmdPrimo->click();
+        fx->writeFile("indice.pdf", "indice");
+        // A file where the folder should be: the folder cannot be made.
+        if (folderBlocked)
+            fx->writeFile("Documenti_Allegati", "un file");
+        const QString chosen = fx->file(folderBlocked ? "indice.pdf" : "sparito.pdf");
+        QString name0, name1;
+        bool open0 = false, open1 = true;
+        Modal::setDriver("frmAllegaCartella", [&](QDialog& d) {
+            auto& window = static_cast<TfrmAllegaCartella&>(d);
+            for (int slot : {0, 1}) {
+                Dialogs::scriptFile(chosen);
+                window.btnSfoglia[size_t(slot)]->click();
+            }
+            name0 = window.txtFile[0]->text();
+            name1 = window.txtFile[1]->text();
+            open0 = window.btnApri[0]->isEnabled();
+            open1 = window.btnApri[1]->isEnabled();
+            window.btnApplica->click();
+        });
+        screen->cmdFile->click();
+        const QString failed = QStringLiteral(
+            "Attenzione: il sistema non permette di copiare il file nella cartella dei documenti allegati.\n\r\n\r"
+            "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+        QCOMPARE(TestFixture::messages(), QStringList({failed, failed}));
+        QCOMPARE(name0, QStringLiteral("copertina.jpg"));
+        QCOMPARE(name1, QString());
+        QVERIFY(open0);
+        QVERIFY(!open1);
+        QCOMPARE(screen->lblFile01->text(), QStringLiteral("copertina.jpg"));
+        QCOMPARE(screen->lblFile02->text(), QString());
+    }
+
     void annullaKeepsTheCodeUnvalidated()
     {
         auto screen = openScreen(true);

@@ -2,6 +2,7 @@
 #include "Disk.h"
 #include "ExportWindow.h"
 #include "MessageBox.h"
+#include "Modal.h"
 #include "RecordFile.h"
 #include "ShortString.h"
 #include "Spreadsheet.h"
@@ -249,6 +250,47 @@ private slots:
         answerYesThenNo();
         overdue.cmdEsporta->clicked();
         QCOMPARE(cellsRead(fx.file("Prestiti_Scaduti.xls"), fx.folder()).size(), 3);
+    }
+
+    // The register grids keep the register's own column widths.
+    void registerGridWidths()
+    {
+        TestFixture fx;
+        for (const bool overdue : {false, true}) {
+            std::unique_ptr<ExportWindow> window;
+            if (overdue)
+                window = std::make_unique<TfrmExpPrestitiSca>(fx.file("2015.bib"), nullptr);
+            else
+                window = std::make_unique<TfrmExpPrestiti>(fx.file("2015.bib"), nullptr);
+            QList<int> widths;
+            for (int c = 0; c < window->grdRecords->model()->columnCount(); ++c)
+                widths << window->grdRecords->columnWidth(c);
+            QCOMPARE(widths, QList<int>({60, 150, 100, 180, 350, 150, 150, 250, 200, 200}));
+        }
+    }
+
+    // An archive or register that is there but cannot be read is the access error: the window
+    // does not open, and no spreadsheet with a header alone is offered as a success.
+    void anUnreadableSourceOpensNoExport()
+    {
+        TestFixture fx;
+        QVERIFY(QDir(fx.folder()).mkdir("Libri.pro"));
+        QVERIFY(QDir(fx.folder()).mkdir("2015.bib"));
+        TfrmExpLibri books(nullptr);
+        TfrmExpPrestiti loans(fx.file("2015.bib"), nullptr);
+        QCOMPARE(books.runModal(), int(QDialog::Rejected));
+        QCOMPARE(loans.runModal(), int(QDialog::Rejected));
+        const QString access = QStringLiteral(
+            "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+            "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+        QCOMPARE(TestFixture::messages(), QStringList({access, access}));
+        QCOMPARE(Modal::opened(), QStringList());
+
+        // A register not yet made is an empty year: the window opens on no rows.
+        TfrmExpPrestitiSca empty(fx.file("2016.bib"), nullptr);
+        empty.runModal();
+        QCOMPARE(Modal::opened(), QStringList({"frmExpPrestitiSca"}));
+        QCOMPARE(empty.rows().size(), 0);
     }
 
     void aFailedWriteIsTheExportError()

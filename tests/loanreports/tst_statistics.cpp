@@ -7,6 +7,7 @@
 #include "TestFixture.h"
 #include "TfrmStatistiche.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -84,6 +85,25 @@ private slots:
             QVERIFY(shows(top, QColor(0x80, 0x00, 0x00)));
             QVERIFY(!shows(top, QColor(0xFF, 0x00, 0x00)));
         }
+    }
+
+    // A register that cannot be read shows the access error, not a year of twelve zeros: the
+    // window stays on the year.
+    void anUnreadableRegisterIsNoEmptyYear()
+    {
+        QVERIFY(QDir(fx->folder()).mkdir("2015.bib"));
+        TfrmStatistiche screen;
+        screen.show();
+        const QString title = screen.lblTitolo->text();
+        screen.btnApri->click();
+        QCOMPARE(TestFixture::messages(),
+            QStringList({"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                         "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                         "programma."}));
+        QVERIFY(screen.panAvvio->isVisible());
+        QVERIFY(!screen.panContainer->isVisible());
+        QVERIFY(screen.ChartStats->chart.points.isEmpty());
+        QCOMPARE(screen.lblTitolo->text(), title);
     }
 
     void pieSurvivesReopening()

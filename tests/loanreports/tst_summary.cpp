@@ -9,6 +9,7 @@
 #include "TfrmRiepilogoPrestiti.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -179,6 +180,27 @@ private slots:
         QCOMPARE(printed.mid(3),
             QStringList({"- - - - - - - - - - - - - - - -", "INTERVALLO SELEZIONATO:    Dal   01/03/2015   al   31/03/2015",
                 "TOTALE PRESTITI:  3"}));
+    }
+
+    // A register that is there but cannot be read is no empty year: the summary and both exports
+    // say so and open nothing; no spreadsheet is written.
+    void anUnreadableRegisterIsAnAccessError()
+    {
+        QVERIFY(QDir(fx->folder()).mkdir("2015.bib"));
+        TfrmMenuRiepilogoPrestiti menu;
+        menu.show();
+        pick(menu.txtGiornoInizio, 1, menu.txtMeseInizio, 1);
+        pick(menu.txtGiornoFine, 31, menu.txtMeseFine, 12);
+        menu.btnVisualizza->click();
+        menu.lnkEsporta->clicked();
+        menu.lnkScaduti->clicked();
+        const QString access = QStringLiteral(
+            "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+            "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+        QCOMPARE(TestFixture::messages(), QStringList({access, access, access}));
+        QCOMPARE(Modal::opened(), QStringList());
+        QVERIFY(!QFile::exists(fx->file("Registro_Prestiti.xls")));
+        QVERIFY(!QFile::exists(fx->file("Prestiti_Scaduti.xls")));
     }
 
     void exportLinksOpenTheRegisterExports()

@@ -15,6 +15,8 @@
 #include "TfrmRestituzioni.h"
 
 #include <QCalendarWidget>
+#include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,6 +120,47 @@ std::unique_ptr<TfrmPrestiti> openLendingCard()
 QByteArray registerBytes(const TestFixture& fx, int year)
 {
     return fx.readFile(QStringLiteral("%1.bib").arg(year));
+}
+
+// An open loan of member 27, made on 01/06/2015.
+TSchedaPrestito openLoan(const QString& tipo, const QString& code, const QString& title, const QString& due)
+{
+    TSchedaPrestito loan;
+    loan.Tesserato = QStringLiteral("Rossi Mario");
+    loan.NumTessera = QStringLiteral("27");
+    loan.Tipo = tipo;
+    loan.Codice = code;
+    loan.Titolo = title;
+    loan.Data = QStringLiteral("01/06/2015");
+    loan.DataSca = due;
+    return loan;
+}
+
+// Two open loans of member 27 in the register of 2015: L2 (record 1) and D1 (record 2).
+void twoOpenLoans(const TestFixture& fx)
+{
+    TSchedaLibro lent = book("L2", "Gia prestato", "20/06/2015");
+    lent.Prestato = QStringLiteral("Tessera n. 27");
+    Archive<TSchedaLibro>().write(2, lent);
+    TSchedaDVD dvd = *Archive<TSchedaDVD>().read(1);
+    dvd.Prestato = QStringLiteral("Tessera n. 27");
+    dvd.Scadenza = QStringLiteral("25/06/2015");
+    Archive<TSchedaDVD>().write(1, dvd);
+    Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+    loans.append(openLoan("Libro", "L2", "Gia prestato", "20/06/2015"));
+    loans.append(openLoan("DVD", "D1", "Amarcord", "25/06/2015"));
+}
+
+std::unique_ptr<TfrmRestituzioni> openReturnsCard()
+{
+    auto screen = std::make_unique<TfrmRestituzioni>();
+    screen->show();
+    if (!QTest::qWaitForWindowActive(screen.get()))
+        qWarning("the returns screen did not become active");
+    chooseFirstMember();
+    screen->btnImporta->click();
+    screen->btnVisualizza->click();
+    return screen;
 }
 
 } // namespace
@@ -369,6 +412,112 @@ private slots:
             QStringLiteral("Operazione non applicabile: l'elenco non contiene nessuna voce."));
     }
 
+    // The loan on display is the line chosen, however it was chosen: arrows move it along.
+    void returnFieldsFollowTheChosenLine()
+    {
+        twoOpenLoans(*fx);
+        auto screen = openReturnsCard();
+        QCOMPARE(screen->lstRecords->count(), 2);
+        QCOMPARE(screen->titCodice->text(), QString());
+        screen->lstRecords->selectIndex(0);
+        QCOMPARE(screen->titCodice->text(), QStringLiteral("L2"));
+        screen->lstRecords->setFocus();
+        QTest::keyClick(screen->lstRecords, Qt::Key_Down);
+        QCOMPARE(screen->lstRecords->selectedIndex(), 1);
+        QCOMPARE(screen->titCodice->text(), QStringLiteral("D1"));
+        QCOMPARE(screen->titTipo->text(), QStringLiteral("DVD"));
+        QCOMPARE(screen->lblPosizione->text(), QStringLiteral("2"));
+
+        QString confirmed;
+        Modal::setDriver("frmRendiDVD", [&](QDialog& d) {
+            auto& confirm = static_cast<ReturnConfirm&>(d);
+            confirmed = confirm.txtCodice->text();
+            confirm.btnConferma->click();
+        });
+        screen->btnRimuovi->click();
+        QCOMPARE(confirmed, QStringLiteral("D1"));
+        Archive<TSchedaPrestito> loans(fx->file("2015.bib"));
+        QCOMPARE(loans.read(1)->DataRes, QString());
+        QCOMPARE(loans.read(2)->DataRes, QStringLiteral("10/06/2015"));
+        QCOMPARE(Archive<TSchedaDVD>().read(1)->Prestato, QStringLiteral("DVD disponibile per il prestito"));
+        QCOMPARE(Archive<TSchedaLibro>().read(2)->Prestato, QStringLiteral("Tessera n. 27"));
+    }
+
+    // A member cancelled with a book still out can still give it back: the returns screen finds
+    // cancelled members, marked as such; the lending screen does not.
+    void aCancelledMemberCanStillReturn()
+    {
+        twoOpenLoans(*fx);
+        TSchedaTesserato member = *Archive<TSchedaTesserato>().read(1);
+        member.Annullata = ShortString::kYes;
+        Archive<TSchedaTesserato>().write(1, member);
+
+        QStringList returnsLines, lendingLines;
+        const auto listing = [](QStringList* lines) {
+            Modal::setDriver("frmTrovaAnagrafica", [lines](QDialog& d) {
+                auto& window = static_cast<SearchWindow&>(d);
+                window.btnCerca->click();
+                *lines = window.lstRecords->lines();
+                window.lstRecords->selectIndex(0);
+                emit window.lstRecords->listDoubleClicked();
+            });
+        };
+        TfrmPrestiti lending;
+        lending.show();
+        listing(&lendingLines);
+        lending.btnImporta->click();
+        QCOMPARE(lendingLines, QStringList());
+        QCOMPARE(lending.txtTesserato->text(), QString());
+
+        TfrmRestituzioni returns;
+        returns.show();
+        listing(&returnsLines);
+        returns.btnImporta->click();
+        QCOMPARE(returnsLines.size(), 1);
+        QVERIFY(returnsLines.at(0).startsWith("Rossi Mario "));
+        QVERIFY2(returnsLines.at(0).contains("SCHEDA ANNULLATA"), qPrintable(returnsLines.at(0)));
+        QCOMPARE(returns.txtNumTessera->text(), QStringLiteral("27"));
+        returns.btnVisualizza->click();
+        QCOMPARE(returns.lstRecords->count(), 2);
+        returns.lstRecords->selectIndex(0);
+        Modal::setDriver("frmRendiLibro", [](QDialog& d) { static_cast<ReturnConfirm&>(d).btnConferma->click(); });
+        returns.btnRimuovi->click();
+        QCOMPARE(Archive<TSchedaLibro>().read(2)->Prestato, QStringLiteral("Libro disponibile per il prestito"));
+        QCOMPARE(returns.lstRecords->count(), 1);
+    }
+
+    // A catalogue that cannot be read is an access error: no confirmation, nothing written.
+    void aReturnWithAnUnreadableCatalogueWritesNothing()
+    {
+        twoOpenLoans(*fx);
+        auto screen = openReturnsCard();
+        screen->lstRecords->selectIndex(0);
+        const QByteArray before = registerBytes(*fx, 2015);
+        QVERIFY(QFile::rename(fx->file("Libri.pro"), fx->file("Libri.bak")));
+        QVERIFY(QDir(fx->folder()).mkdir("Libri.pro"));
+        MessageBox::clearShown();
+        screen->btnRimuovi->click();
+        QCOMPARE(TestFixture::messages(), QStringList({kAccess}));
+        QVERIFY(!Modal::opened().contains("frmRendiLibro"));
+        QCOMPARE(registerBytes(*fx, 2015), before);
+        QCOMPARE(screen->lstRecords->count(), 2);
+        QCOMPARE(screen->titCodice->text(), QStringLiteral("L2"));
+    }
+
+    // The due date shows its highlight while it has the focus, as every data field does.
+    void theDueDateHasItsHighlight()
+    {
+        auto screen = openLendingCard();
+        screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+        auto* highlight = screen->findChild<QFrame*>("effDataSca");
+        QVERIFY(highlight);
+        screen->titDataSca->setFocus();
+        QVERIFY(highlight->isVisible());
+        screen->btnDataSca->setFocus();
+        QVERIFY(!highlight->isVisible());
+    }
+
     // When the register cannot take the return, the item goes back to its lent state; a type that
     // names neither a book nor a DVD does nothing.
     void returnsLeaveNothingHalfDone()
@@ -376,16 +525,8 @@ private slots:
         TSchedaLibro lent = book("L2", "Gia prestato", "20/06/2015");
         Archive<TSchedaLibro>().write(2, lent);
         Archive<TSchedaPrestito> loans(fx->file("2015.bib"));
-        TSchedaPrestito loan;
-        loan.Tesserato = QStringLiteral("Rossi Mario");
-        loan.NumTessera = QStringLiteral("27");
-        loan.Tipo = QStringLiteral("Libro");
-        loan.Codice = QStringLiteral("L2");
-        loan.Data = QStringLiteral("01/06/2015");
-        loans.append(loan);
-        loan.Tipo = QStringLiteral("Rivista");
-        loan.Codice = QStringLiteral("R1");
-        loans.append(loan);
+        loans.append(openLoan("Libro", "L2", QString(), QString()));
+        loans.append(openLoan("Rivista", "R1", QString(), QString()));
 
         TfrmRestituzioni screen;
         screen.show();

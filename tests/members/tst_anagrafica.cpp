@@ -342,6 +342,28 @@ private slots:
                 {"frmCarta", "4111111111111111"}, {"frmIban", "IT60X0542811101000000123456"}}));
     }
 
+    void digitsInTheTaxCodeFieldReachTheVatCheckWhole()
+    {
+        // Fourteen digits typed where the tax code goes: the VAT check gets all of them and
+        // complains of the length, instead of judging the first eleven.
+        auto screen = openScreen();
+        typeInto(*screen, "CodFisc", "12345670157999");
+        QString handed;
+        bool stayedOpen = false;
+        Modal::setDriver("frmPartitaIva", [&](QDialog& d) {
+            auto& check = static_cast<CheckWindow&>(d);
+            handed = check.edit->text();
+            check.btnControlla->click();
+            stayedOpen = check.isVisible();
+        });
+        screen->cmdCodFisc->click();
+        QCOMPARE(handed, QStringLiteral("12345670157999"));
+        QVERIFY(stayedOpen);
+        QCOMPARE(TestFixture::messages(),
+            QStringList({"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."}));
+        QCOMPARE(screen->text("CodFisc"), QStringLiteral("12345670157999"));
+    }
+
     void checkWindowsReportAndClose()
     {
         TfrmPartitaIva vat("1234567015", nullptr);

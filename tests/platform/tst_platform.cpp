@@ -83,6 +83,30 @@ private slots:
         QVERIFY(Pictures::load(fx.file("manca.jpg")).isNull());
         QVERIFY(!Pictures::saveJpeg(image, fx.file("nessuna/cartella.jpg")));
     }
+
+    // A phone's upright portrait is a landscape JPEG with an orientation tag: it is read upright.
+    void picturesFollowTheirOrientationTag()
+    {
+        TestFixture fx;
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        for (int y = 0; y < 20; ++y) {
+            for (int x = 0; x < 20; ++x)
+                image.setPixelColor(x, y, Qt::red);
+        }
+        QVERIFY(Pictures::saveJpeg(image, fx.file("ruotata.jpg")));
+        // An Exif block saying "turn a quarter clockwise to show" (orientation 6), after the start mark.
+        const QByteArray exif = QByteArray::fromHex("FFE10022" "457869660000" "4D4D002A00000008"
+                                                    "0001" "011200030000000100060000" "00000000");
+        QByteArray jpeg = fx.readFile("ruotata.jpg");
+        jpeg.insert(2, exif);
+        fx.writeFile("ruotata.jpg", jpeg);
+        const QImage upright = Pictures::load(fx.file("ruotata.jpg"));
+        QCOMPARE(upright.size(), QSize(20, 40));
+        // The left half, red, is on top once turned.
+        QVERIFY(upright.pixelColor(10, 5).red() > 200);
+        QVERIFY(upright.pixelColor(10, 35).blue() > 200);
+    }
 };
 
 QTEST_MAIN(TestPlatform)
