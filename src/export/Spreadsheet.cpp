@@ -6,11 +6,23 @@
 
 namespace {
 
+// A data cell marked as text for LibreOffice (sdnum) and for Excel (mso-number-format), so that
+// neither reads a code with leading zeros, a long digit string, a price or a leading "=" as
+// something else.
+const QLatin1String kDataCell("<td style=\"text-align: left; mso-number-format:&quot;\\@&quot;;\" "
+                              "sdnum=\"1040;0;@\">");
+
 // Appends a cell's text, trimmed, with the three characters an HTML table would swallow escaped.
+// A blank inside (a space, a tab, a line break: what the trim counts as blank) is written as a
+// space, and every further blank of a run as &nbsp;, which spreadsheet programs do not collapse.
 void appendCell(QString& html, const QString& text)
 {
+    bool afterBlank = false;
     for (const QChar c : ShortString::trimmed(text)) {
-        if (c == QLatin1Char('&'))
+        const bool blank = c.unicode() <= 32;
+        if (blank)
+            html += afterBlank ? QLatin1String("&nbsp;") : QLatin1String(" ");
+        else if (c == QLatin1Char('&'))
             html += QLatin1String("&amp;");
         else if (c == QLatin1Char('<'))
             html += QLatin1String("&lt;");
@@ -18,6 +30,7 @@ void appendCell(QString& html, const QString& text)
             html += QLatin1String("&gt;");
         else
             html += c;
+        afterBlank = blank;
     }
 }
 
@@ -48,11 +61,11 @@ QByteArray content(const QString& sheet, const QList<Column>& columns, const QLi
     }
     html += QLatin1String("</tr>");
     // Written once into one growing text: an archive of tens of thousands of records.
-    html.reserve(html.size() + rows.size() * (columns.size() * 40 + 9));
+    html.reserve(html.size() + rows.size() * (columns.size() * (kDataCell.size() + 20) + 9));
     for (const QStringList& row : rows) {
         html += QLatin1String("<tr>");
         for (int c = 0; c < columns.size(); ++c) {
-            html += QLatin1String("<td style=\"text-align: left;\">");
+            html += kDataCell;
             appendCell(html, row.value(c));
             html += QLatin1String("</td>");
         }

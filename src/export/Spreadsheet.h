@@ -14,8 +14,8 @@ struct Column {
     int width;
 };
 
-// The file's bytes. Cells are trimmed; "&", "<" and ">" are written as entities so that a cell
-// keeps its text in the table.
+// The file's bytes. Cells are trimmed; "&", "<" and ">" are written as entities and runs of blanks
+// with &nbsp;, so that a cell keeps its text in the table; data cells are marked as text.
 QByteArray content(const QString& sheet, const QList<Column>& columns, const QList<QStringList>& rows);
 
 // Replaces the file with the spreadsheet, through the write rule: false when it could not be

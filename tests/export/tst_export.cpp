@@ -26,52 +26,85 @@ const QString kExportError = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia gi\u00E0 "
     "aperto.");
 
-// The cells of a spreadsheet file as a spreadsheet program reads them: LibreOffice, headless,
-// converting it to CSV in UTF-8.
-QList<QStringList> cellsRead(const QString& file, const QString& folder)
+const QString kItalian = QStringLiteral("it_IT.UTF-8");
+
+// A spreadsheet as a spreadsheet program shows it: every cell, and the cells it holds as numbers
+// rather than as text.
+struct Sheet {
+    QList<QStringList> rows;
+    QStringList numbers;
+};
+
+// Opens the files in LibreOffice, headless, in the given locale, and reads each back from a CSV
+// copy: every cell as shown, in UTF-8, semicolons between cells, each text cell between double
+// quotes, so that a cell without quotes is a number.
+QList<Sheet> sheetsRead(const QStringList& files, const QString& folder, const QString& locale = kItalian)
 {
     QProcess soffice;
-    soffice.start(QStringLiteral("soffice"),
-        {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("lo"),
-            QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
-            QStringLiteral("--outdir"), folder + QStringLiteral("csv"), file});
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
+    soffice.setProcessEnvironment(environment);
+    // Its options: ";", '"', UTF-8, ..., every text cell quoted, ..., each cell as it is shown.
+    const QString filter = QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1,,0,true,false,true");
+    const QStringList options({QStringLiteral("--headless"),
+        QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("lo"),
+        QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), folder + QStringLiteral("csv")});
+    soffice.start(QStringLiteral("soffice"), options + files);
     if (!soffice.waitForFinished(180000))
         return {};
-    QFile csv(folder + QStringLiteral("csv/") + QFileInfo(file).completeBaseName() + QStringLiteral(".csv"));
-    if (!csv.open(QIODevice::ReadOnly))
-        return {};
-    QList<QStringList> rows;
-    // Quoted CSV: fields between double quotes, doubled quotes inside.
-    const QString text = QString::fromUtf8(csv.readAll());
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
-                field += c;
-                ++i;
+    QList<Sheet> sheets;
+    for (const QString& file : files) {
+        QFile csv(folder + QStringLiteral("csv/") + QFileInfo(file).completeBaseName()
+            + QStringLiteral(".csv"));
+        if (!csv.open(QIODevice::ReadOnly))
+            return {};
+        Sheet sheet;
+        // Fields between double quotes, doubled quotes inside.
+        const QString text = QString::fromUtf8(csv.readAll());
+        QStringList row;
+        QString field;
+        bool quoted = false;
+        bool wasQuoted = false;
+        const auto endField = [&] {
+            if (!wasQuoted && !field.isEmpty())
+                sheet.numbers << field;
+            row << field;
+            field.clear();
+            wasQuoted = false;
+        };
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (quoted) {
+                if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else if (c == QLatin1Char('"')) {
+                    quoted = false;
+                } else {
+                    field += c;
+                }
             } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
+                quoted = true;
+                wasQuoted = true;
+            } else if (c == QLatin1Char(';')) {
+                endField();
+            } else if (c == QLatin1Char('\n')) {
+                endField();
+                sheet.rows << row;
+                row.clear();
+            } else if (c != QLatin1Char('\r')) {
                 field += c;
             }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            row << field;
-            field.clear();
-        } else if (c == QLatin1Char('\n')) {
-            row << field;
-            rows << row;
-            row.clear();
-            field.clear();
-        } else if (c != QLatin1Char('\r')) {
-            field += c;
         }
+        sheets << sheet;
     }
-    return rows;
+    return sheets;
+}
+
+QList<QStringList> cellsRead(const QString& file, const QString& folder)
+{
+    return sheetsRead({file}, folder).value(0).rows;
 }
 
 void answerYesThenNo()
@@ -89,7 +122,11 @@ private slots:
     {
         const QByteArray file = Spreadsheet::content(QStringLiteral("Foglio"),
             {{QStringLiteral("Titolo"), 350}, {QStringLiteral("Citt\u00E0"), 250}},
-            {{QStringLiteral("  Fiabe <illustrate> & altro "), QStringLiteral("Forl\u00EC")}});
+            {{QStringLiteral("  Fiabe  <illustrate>\t& altro "), QStringLiteral("Forl\u00EC")},
+                {QStringLiteral("000123"), QStringLiteral("a \t\r\nb")}});
+        // A data cell, marked as text for LibreOffice and for Excel.
+        const QByteArray text
+            = "<td style=\"text-align: left; mso-number-format:&quot;\\@&quot;;\" sdnum=\"1040;0;@\">";
         const QByteArray expected = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
                                     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
                                     "xmlns=\"http://www.w3.org/TR/REC-html40\"><head><meta http-equiv=\"Content-Type\" "
@@ -104,8 +141,9 @@ private slots:
                                     "</head><body><table x:str><tr>"
                                     "<td style=\"text-align: left; font-weight: bold;\" width=350>Titolo</td>"
                                     "<td style=\"text-align: left; font-weight: bold;\" width=250>Citt\xE0</td></tr>"
-                                    "<tr><td style=\"text-align: left;\">Fiabe &lt;illustrate&gt; &amp; altro</td>"
-                                    "<td style=\"text-align: left;\">Forl\xEC</td></tr></table></body></html>";
+                                    "<tr>"
+            + text + "Fiabe &nbsp;&lt;illustrate&gt; &amp; altro</td>" + text + "Forl\xEC</td></tr>"
+            + "<tr>" + text + "000123</td>" + text + "a &nbsp;&nbsp;&nbsp;b</td></tr></table></body></html>";
         QCOMPARE(file, expected);
         QVERIFY(!file.contains('\n') && !file.startsWith("\xEF\xBB\xBF"));
     }
@@ -291,6 +329,135 @@ private slots:
         empty.runModal();
         QCOMPARE(Modal::opened(), QStringList({"frmExpPrestitiSca"}));
         QCOMPARE(empty.rows().size(), 0);
+    }
+
+    // Every cell of the five exports, opened in LibreOffice in an Italian and in an English locale,
+    // reads as the text of its record: leading zeros, long digit strings, prices, a leading "=",
+    // runs of blanks, accents and the characters of HTML all kept, and no cell taken as a number.
+    void everyCellReadsAsItsText_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("decimal");
+        QTest::newRow("italiano") << kItalian << QStringLiteral("2,5");
+        QTest::newRow("inglese") << QStringLiteral("en_US.UTF-8") << QStringLiteral("2.5");
+    }
+
+    void everyCellReadsAsItsText()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, decimal);
+        TestFixture fx;
+        const QString title = QStringLiteral("Citt\u00E0  e   \u00C8poca <illustrate> & altro");
+        TSchedaLibro b;
+        b.Titolo = title;
+        b.Codice = QStringLiteral("000123");
+        b.Dewey = QStringLiteral("004");
+        b.Pagine = QStringLiteral("1.234");
+        b.Isbn = QStringLiteral("9788807900051");
+        b.Anno = QStringLiteral("2015");
+        b.Volumi = QStringLiteral("+3");
+        b.Prezzo = QStringLiteral("12,50");
+        b.Note = QStringLiteral("= da rivedere");
+        b.Annullata = ShortString::kNo;
+        Archive<TSchedaLibro>().append(b);
+        TSchedaDVD d;
+        d.Titolo = QStringLiteral("L'ultimo  bacio");
+        d.Codice = QStringLiteral("000045");
+        d.Anno = QStringLiteral("2001");
+        d.Durata = QStringLiteral("110");
+        d.Prezzo = QStringLiteral("9,90");
+        d.Note = QStringLiteral("=1+1");
+        d.Annullata = ShortString::kYes;
+        Archive<TSchedaDVD>().append(d);
+        TSchedaTesserato m;
+        m.Tesserato = QStringLiteral("Rossi  Mario");
+        m.NumTessera = QStringLiteral("0001");
+        m.DataNasc = QStringLiteral("01/02/1990");
+        m.CapRes = QStringLiteral("00184");
+        m.ComuneRes = QStringLiteral("Roma");
+        m.ProvRes = QStringLiteral("RM");
+        m.IndirizzoRes = QStringLiteral("Via  Appia   12");
+        m.TelCasa = QStringLiteral("0612345678");
+        m.Carta = QStringLiteral("1234567890123456789");
+        m.ScadeCarta = QStringLiteral("12/2027");
+        m.PartitaIva = QStringLiteral("01234567890");
+        m.Note = QStringLiteral("+39 06 1234");
+        m.Annullata = ShortString::kNo;
+        Archive<TSchedaTesserato>().append(m);
+        Archive<TSchedaPrestito> register2015(fx.file("2015.bib"));
+        TSchedaPrestito p;
+        p.Tesserato = m.Tesserato;
+        p.NumTessera = m.NumTessera;
+        p.Recapito = m.TelCasa;
+        p.Tipo = QStringLiteral("Libro");
+        p.Codice = b.Codice;
+        p.Titolo = title;
+        p.Data = QStringLiteral("01/05/2015");
+        p.DataSca = QStringLiteral("09/06/2015");
+        register2015.append(p);
+        p.Codice = d.Codice;
+        p.DataRes = QStringLiteral("05/06/2015");
+        register2015.append(p);
+
+        TfrmExpLibri books(nullptr);
+        TfrmExpDVD dvds(nullptr);
+        TfrmExpAnagrafica members(nullptr);
+        TfrmExpPrestiti loans(fx.file("2015.bib"), nullptr);
+        TfrmExpPrestitiSca overdue(fx.file("2015.bib"), nullptr);
+        const QList<ExportWindow*> windows({&books, &dvds, &members, &loans, &overdue});
+        for (ExportWindow* window : windows) {
+            answerYesThenNo();
+            window->cmdEsporta->clicked();
+        }
+        const QStringList names({"Libri.xls", "DVD.xls", "Tesserati.xls", "Registro_Prestiti.xls",
+            "Prestiti_Scaduti.xls", "Controllo.xls"});
+        // Two cells not marked as text: only the decimal number of the locale is read as a number,
+        // which shows that LibreOffice worked in that locale.
+        fx.writeFile(names.last(),
+            "<html><body><table><tr><td>2,5</td><td>2.5</td></tr></table></body></html>");
+        QStringList files;
+        for (const QString& name : names)
+            files << fx.file(name);
+        const QList<Sheet> sheets = sheetsRead(files, fx.folder(), locale);
+        QCOMPARE(sheets.size(), names.size());
+        QCOMPARE(sheets.last().numbers, QStringList({decimal}));
+
+        // Every data cell against the row it was written from, all differences at once.
+        QStringList wrong;
+        for (int s = 0; s < windows.size(); ++s) {
+            const QList<QStringList>& rows = windows.at(s)->rows();
+            const Sheet& sheet = sheets.at(s);
+            QCOMPARE(sheet.rows.size(), rows.size() + 1);
+            for (int r = 0; r < rows.size(); ++r) {
+                QCOMPARE(sheet.rows.at(r + 1).size(), rows.at(r).size());
+                for (int c = 0; c < rows.at(r).size(); ++c) {
+                    if (sheet.rows.at(r + 1).at(c) != rows.at(r).at(c))
+                        wrong << QStringLiteral("%1 row %2 column %3: [%4] instead of [%5]")
+                                     .arg(names.at(s)).arg(r + 1).arg(c + 1)
+                                     .arg(sheet.rows.at(r + 1).at(c), rows.at(r).at(c));
+                }
+            }
+            for (const QString& number : sheet.numbers)
+                wrong << names.at(s) + QStringLiteral(": a number, ") + number;
+        }
+        for (const QString& difference : wrong)
+            qWarning().noquote() << difference;
+        QVERIFY2(wrong.isEmpty(), "cells read otherwise than written");
+
+        // The rows held the records' own texts.
+        struct Cell {
+            int sheet, column;
+            QString text;
+        };
+        const QList<Cell> cells({{0, 0, title}, {0, 1, b.Codice}, {0, 6, b.Dewey}, {0, 7, b.Pagine},
+            {0, 11, b.Isbn}, {0, 14, b.Volumi}, {0, 15, b.Prezzo}, {0, 23, b.Note}, {1, 0, d.Titolo},
+            {1, 13, d.Prezzo}, {1, 21, d.Note}, {2, 0, m.Tesserato}, {2, 2, m.NumTessera},
+            {2, 8, QStringLiteral("00184 Roma RM")}, {2, 9, m.IndirizzoRes}, {2, 11, m.TelCasa},
+            {2, 18, m.Carta}, {2, 20, m.PartitaIva}, {3, 2, b.Codice}, {3, 3, title}, {3, 7, m.NumTessera},
+            {3, 8, m.TelCasa}, {4, 2, b.Codice}});
+        for (const Cell& cell : cells)
+            QCOMPARE(sheets.at(cell.sheet).rows.at(1).at(cell.column), cell.text);
+        QCOMPARE(sheets.at(4).rows.size(), 2);
     }
 
     void aFailedWriteIsTheExportError()
