@@ -4,11 +4,11 @@
 #include "ClickableLabel.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "LoanDesk.h"
 #include "Password.h"
 #include "Printing.h"
 #include "Screens.h"
 #include "TestFixture.h"
-#include "LoanDesk.h"
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmMenuCatalogo.h"
@@ -29,7 +29,6 @@
 #include <QDirIterator>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -198,7 +197,7 @@ class TestVisitors : public QObject {
             window->close();
         } else if (qobject_cast<QMessageBox*>(window)) {
             answerYes(window);
-        } else if (auto* dialog = qobject_cast<QDialog*>(window); dialog && !qobject_cast<QMenu*>(window)) {
+        } else if (auto* dialog = qobject_cast<QDialog*>(window)) {
             exploreQtDialog(*dialog);
             dialog->reject();
         } else {
@@ -359,6 +358,7 @@ private slots:
         // The companions were really walked, not just refused, and so was Qt's print dialog.
         QVERIFY(!Modal::opened().isEmpty());
         QVERIFY(m_printDialogs >= (reachesPrinting ? 2 : 0));
+        QCOMPARE(m_qtWindows.contains("QPrintPropertiesDialog"), reachesPrinting);
         QVERIFY2(m_fileDialogs.isEmpty(), qPrintable(m_fileDialogs.join("; ")));
         // Every file keeps its bytes; the sheets the test records are the only new files.
         const QMap<QString, QByteArray> after = folderBytes(fx->folder());
