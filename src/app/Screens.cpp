@@ -13,8 +13,10 @@
 #include "TfrmAvvio.h"
 #include "TfrmCambiaPassword.h"
 #include "TfrmPassword.h"
+#include "VisitorMode.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWindow>
 
 Screens::Screens()
     : m_password(new TfrmPassword)
@@ -193,7 +195,7 @@ void Screens::openArea(int area)
         showInstead(frmMenuPrestiti(), m_menu);
         break;
     case TfrmAvvio::Area::Catalogo:
-        showMaximizedInstead(frmMenuCatalogo(), m_menu);
+        openConsultation();
         break;
     default:
         break;
@@ -229,15 +231,55 @@ void Screens::showInstead(QWidget* shown, QWidget* hidden)
     hidden->hide();
 }
 
+namespace {
+
+// Without a native window there is nothing another program could map on the screen.
+void dropNativeWindow(QWidget* window)
+{
+    if (window && window->windowHandle())
+        window->windowHandle()->destroy();
+}
+
+} // namespace
+
+// From the visitors' catalogue there is no way back: the program stays read-only until it ends,
+// and the management windows stay hidden whoever asks to show them.
+void Screens::openConsultation()
+{
+    VisitorMode::start();
+    qApp->installEventFilter(this);
+    showMaximizedInstead(frmMenuCatalogo(), m_menu);
+    for (QWidget* window : managementWindows())
+        dropNativeWindow(window);
+}
+
+bool Screens::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::ShowToParent) && watched->isWidgetType()
+        && managementWindows().contains(static_cast<QWidget*>(watched))) {
+        auto* window = static_cast<QWidget*>(watched);
+        // Shown to no one, then hidden again as soon as the showing is over.
+        if (type == QEvent::Show) {
+            window->setAttribute(Qt::WA_DontShowOnScreen);
+        } else {
+            window->hide();
+            dropNativeWindow(window);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QWidget*> Screens::managementWindows() const
+{
+    return {m_password, m_changePassword, m_menu, m_members, m_cards, m_books, m_dvds, m_loanMenu, m_lending,
+        m_returns, m_summaryMenu, m_statistics};
+}
+
 void Screens::endProgram()
 {
-    for (QWidget* window : {static_cast<QWidget*>(m_changePassword), static_cast<QWidget*>(m_menu),
-             static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_members), static_cast<QWidget*>(m_cards), static_cast<QWidget*>(m_books),
-             static_cast<QWidget*>(m_loanMenu), static_cast<QWidget*>(m_lending), static_cast<QWidget*>(m_returns),
-             static_cast<QWidget*>(m_summaryMenu), static_cast<QWidget*>(m_statistics),
-             static_cast<QWidget*>(m_catalogueMenu), static_cast<QWidget*>(m_consultBooks),
-             static_cast<QWidget*>(m_consultDvds),
-             static_cast<QWidget*>(m_dvds)}) {
+    const QList<QWidget*> consultation = {m_catalogueMenu, m_consultBooks, m_consultDvds};
+    for (QWidget* window : managementWindows() + consultation) {
         if (window)
             window->hide();
     }

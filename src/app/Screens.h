@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 class CardScreen;
@@ -45,7 +46,13 @@ public:
 signals:
     void programEnded();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void openConsultation();
+    // Every persistent window but the consultation's (null while not built yet).
+    QList<QWidget*> managementWindows() const;
     void showInstead(QWidget* shown, QWidget* hidden);
     void showMaximizedInstead(QWidget* shown, QWidget* hidden);
     void endProgram();

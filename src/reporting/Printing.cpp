@@ -1,7 +1,15 @@
 #include "Printing.h"
 
+#include "Dialogs.h"
+#include "Modal.h"
 #include "ReportRenderer.h"
+#include "VisitorMode.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -10,6 +18,7 @@
 namespace {
 
 bool g_testing = false;
+bool g_showDialogs = false;
 bool g_cancelNext = false;
 QString g_folder;
 QList<Printing::Printed> g_printed;
@@ -21,18 +30,50 @@ void record(const Report& report, bool preview)
     g_printed.append({preview, pdf, report});
 }
 
-// The print dialog: printer, page range, copies. False when the user cancels it.
+bool writesFile(const QPrinter& printer)
+{
+    return printer.outputFormat() != QPrinter::NativeFormat || !printer.outputFileName().isEmpty();
+}
+
+// Qt's browse button beside the output file name opens a file dialog that deletes and renames
+// files; the program's own is read-only.
+void browseReadOnly(QPrintDialog& dialog)
+{
+    auto* browse = dialog.findChild<QAbstractButton*>(QStringLiteral("fileBrowser"));
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+    if (!browse || !name || !printers)
+        return;
+    QObject::disconnect(browse, &QAbstractButton::clicked, nullptr, nullptr);
+    QObject::connect(browse, &QAbstractButton::clicked, &dialog, [&dialog, name, printers] {
+        const QString path = Dialogs::saveFile(&dialog, QStringLiteral("Stampa su file"), name->text());
+        if (path.isEmpty())
+            return;
+        name->setText(path);
+        // The file is the list's last entry.
+        printers->setCurrentIndex(printers->count() - 1);
+    });
+}
+
+// The print dialog: printer, page range, copies. False when the user cancels it, and when visitors
+// would print into a file.
 bool choosePrinter(QWidget* parent, QPrinter& printer, int pages)
 {
-    if (g_testing) {
+    if (g_testing && !g_showDialogs) {
         const bool cancelled = g_cancelNext;
         g_cancelNext = false;
         return !cancelled;
     }
     QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("dlgStampa"));
     dialog.setMinMax(1, pages);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-    return dialog.exec() == QDialog::Accepted;
+    // Visitors print on paper only: a file name would let them write over the archives.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, !VisitorMode::isOn());
+    browseReadOnly(dialog);
+    if (Modal::exec(dialog) != QDialog::Accepted)
+        return false;
+    return !VisitorMode::isOn() || !writesFile(printer);
 }
 
 bool printOn(QPrinter& printer, const Report& report)
@@ -40,6 +81,35 @@ bool printOn(QPrinter& printer, const Report& report)
     printer.setFullPage(true);
     const bool ranged = printer.printRange() == QPrinter::PageRange;
     return renderReport(report, printer, ranged ? printer.fromPage() : 0, ranged ? printer.toPage() : 0);
+}
+
+// In tests nothing reaches a printer: the report is recorded instead. Only a file chosen in a
+// test's real print dialog is written, as it would be for the user.
+bool send(QPrinter& printer, const Report& report)
+{
+    if (g_testing && !(g_showDialogs && writesFile(printer))) {
+        record(report, false);
+        return true;
+    }
+    return printOn(printer, report);
+}
+
+// The preview's own print button opens Qt's print dialog as it comes, with its file entry and
+// file dialog: it opens the program's print dialog instead.
+void printThroughOurDialog(QPrintPreviewDialog& dialog, QPrinter& printer, const Report& report)
+{
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != print)
+            continue;
+        QObject::disconnect(action, &QAction::triggered, &dialog, nullptr);
+        QObject::connect(action, &QAction::triggered, &dialog, [&dialog, &printer, &report] {
+            if (!choosePrinter(&dialog, printer, int(paginate(report).size())))
+                return;
+            send(printer, report);
+            dialog.accept();
+        });
+    }
 }
 
 } // namespace
@@ -53,11 +123,7 @@ bool print(QWidget* parent, const Report& report)
     printer.setPageOrientation(report.orientation);
     if (!choosePrinter(parent, printer, int(paginate(report).size())))
         return false;
-    if (g_testing) {
-        record(report, false);
-        return true;
-    }
-    return printOn(printer, report);
+    return send(printer, report);
 }
 
 bool printCopies(QWidget* parent, const Report& report, int copies)
@@ -67,35 +133,33 @@ bool printCopies(QWidget* parent, const Report& report, int copies)
     printer.setPageOrientation(report.orientation);
     if (!choosePrinter(parent, printer, int(paginate(report).size())))
         return false;
-    // The copies the dialog ends with (in tests, those proposed), printed one by one.
-    const int chosen = g_testing ? copies : printer.copyCount();
+    // The copies the dialog ends with (in tests without the dialog, those proposed), printed one by one.
+    const int chosen = g_testing && !g_showDialogs ? copies : printer.copyCount();
     printer.setCopyCount(1);
     bool printed = true;
-    for (int copy = 0; copy < chosen; ++copy) {
-        if (g_testing)
-            record(report, false);
-        else
-            printed = printOn(printer, report) && printed;
-    }
+    for (int copy = 0; copy < chosen; ++copy)
+        printed = send(printer, report) && printed;
     return printed;
 }
 
 void preview(QWidget* parent, const Report& report)
 {
-    if (g_testing) {
+    if (g_testing)
         record(report, true);
+    if (g_testing && !g_showDialogs)
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(report.orientation);
     // Print, zoom and page buttons come with the window; maximising it shows the page full screen.
     QPrintPreviewDialog dialog(&printer, parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    dialog.setObjectName(QStringLiteral("dlgAnteprima"));
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
     dialog.resize(1000, 760);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&report](QPrinter* target) { printOn(*target, report); });
-    dialog.exec();
+    printThroughOurDialog(dialog, printer, report);
+    Modal::exec(dialog);
 }
 
 bool writePdf(const Report& report, const QString& path)
@@ -109,6 +173,7 @@ bool writePdf(const Report& report, const QString& path)
 void startTesting(const QString& folder)
 {
     g_testing = true;
+    g_showDialogs = false;
     g_cancelNext = false;
     g_folder = folder;
     g_printed.clear();
@@ -117,9 +182,15 @@ void startTesting(const QString& folder)
 void stopTesting()
 {
     g_testing = false;
+    g_showDialogs = false;
     g_cancelNext = false;
     g_folder.clear();
     g_printed.clear();
+}
+
+void showDialogs()
+{
+    g_showDialogs = true;
 }
 
 void cancelNextPrint()

@@ -4,12 +4,20 @@
 #include "ClickableLabel.h"
 #include "MessageBox.h"
 #include "Modal.h"
+#include "LoanDesk.h"
 #include "Password.h"
+#include "Printing.h"
 #include "Screens.h"
 #include "TestFixture.h"
 #include "TfrmAvvio.h"
+#include "TfrmCambiaPassword.h"
 #include "TfrmMenuCatalogo.h"
+#include "TfrmMenuPrestiti.h"
+#include "TfrmMenuRiepilogoPrestiti.h"
 #include "TfrmPassword.h"
+#include "TfrmStatistiche.h"
+#include "TfrmTessera.h"
+#include "UserPlay.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -17,9 +25,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDirIterator>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QtTest>
 
 // The consultation is left running for visitors. Whatever they press, type or close there, no
@@ -30,7 +42,7 @@ namespace {
 const QSet<QString> kVisitorWindows = {
     "frmMenuCatalogo", "frmConsultaLibri", "frmConsultaDVD",
     "frmTrovaLibri", "frmTrovaDisponibili", "frmTrovaDVD", "frmTrovaDisponibiliDVD",
-    "frmStampaLibro02", "frmStampaDVD02", "frmGuida",
+    "frmStampaLibro02", "frmStampaDVD02", "frmGuida", "dlgStampa",
 };
 
 struct Key {
@@ -75,6 +87,11 @@ class TestVisitors : public QObject {
     std::unique_ptr<Screens> screens;
     QStringList m_trail; // what was done last, for the failure message
     int m_depth = 0;
+    std::unique_ptr<ModalWatcher> m_watcher;
+    int m_printDialogs = 0;
+    // The windows Qt opened on its own from the print dialog, and the file dialogs among them.
+    QStringList m_qtWindows;
+    QStringList m_fileDialogs;
 
     void storeCatalogue()
     {
@@ -105,7 +122,8 @@ class TestVisitors : public QObject {
         return true;
     }
 
-    // A companion is walked too: every button it has is pressed, and every line double-clicked.
+    // A companion is walked too: every button it shows is pressed, those that close it last, and
+    // before them a line of its list double-clicked. A window that closes is opened again.
     void driveCompanion(QDialog& dialog)
     {
         if (m_depth > 2)
@@ -115,24 +133,113 @@ class TestVisitors : public QObject {
             if (edit->isVisible() && edit->isEnabled())
                 QTest::keyClicks(edit, "Vol");
         }
-        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-            if (!button->isVisible() || !button->isEnabled())
-                continue;
+        const auto closes = [](QAbstractButton* button) {
+            return button->text() == QLatin1String("Chiudi") || button->text() == QLatin1String("Annulla");
+        };
+        QSet<QAbstractButton*> pressed;
+        // The first button not pressed yet that the visitor sees now, of those that close or not.
+        const auto next = [&](bool closing) -> QAbstractButton* {
+            for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+                if (!pressed.contains(button) && closes(button) == closing && button->isVisible()
+                    && button->isEnabled())
+                    return button;
+            }
+            return nullptr;
+        };
+        const auto press = [&](QAbstractButton* button) {
+            pressed << button;
             m_trail << dialog.objectName() + "." + button->objectName();
             button->click();
-            if (QAbstractItemView* list = dialog.findChild<QAbstractItemView*>()) {
-                list->setCurrentIndex(list->model()->index(0, 0));
-                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-            }
+            m_trail.removeLast();
+        };
+        while (QAbstractButton* button = next(false))
+            press(button);
+        QAbstractItemView* list = dialog.findChild<QAbstractItemView*>();
+        if (list && list->isVisible() && list->model()->rowCount() > 0) {
+            m_trail << dialog.objectName() + ".lstRecords double click";
+            list->setCurrentIndex(list->model()->index(0, 0));
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
             m_trail.removeLast();
         }
+        for (;;) {
+            if (!dialog.isVisible())
+                dialog.show();
+            QAbstractButton* button = next(true);
+            if (!button)
+                break;
+            press(button);
+        }
         --m_depth;
+    }
+
+    // Every control of one of Qt's own dialogs but its closing buttons: each button pressed, each
+    // entry of each list chosen. Whatever opens from there is played by the watcher.
+    void exploreQtDialog(QDialog& dialog)
+    {
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            const bool closing = qobject_cast<QDialogButtonBox*>(button->parent());
+            if (button->isVisible() && button->isEnabled() && !closing)
+                button->click();
+        }
+        for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
+            for (int i = 0; list->isVisible() && list->isEnabled() && i < list->count(); ++i)
+                list->setCurrentIndex(i);
+        }
+    }
+
+    // The windows Qt opens by itself: message boxes answered yes, menus closed, file dialogs
+    // recorded and closed, any other dialog explored and cancelled.
+    void playQtWindow(QWidget* window)
+    {
+        m_qtWindows << window->metaObject()->className();
+        if (qobject_cast<QFileDialog*>(window)) {
+            m_fileDialogs << m_trail.join(" / ");
+            window->close();
+        } else if (qobject_cast<QMessageBox*>(window)) {
+            answerYes(window);
+        } else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+            exploreQtDialog(*dialog);
+            dialog->reject();
+        } else {
+            window->close();
+        }
+    }
+
+    // Qt's print dialog, played in turn two ways: every control explored, then cancelled; or the
+    // worst a visitor can do, the last printer of the list (where Qt puts its file entry) with
+    // the archive's path typed in every field, then "Stampa".
+    void playPrintDialog(QDialog& dialog)
+    {
+        QVERIFY(qobject_cast<QPrintDialog*>(&dialog));
+        auto* buttons = dialog.findChild<QDialogButtonBox*>();
+        QVERIFY(buttons);
+        if (m_printDialogs++ % 2 == 0) {
+            exploreQtDialog(dialog);
+            buttons->button(QDialogButtonBox::Cancel)->click();
+            return;
+        }
+        if (auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers")))
+            printers->setCurrentIndex(printers->count() - 1);
+        for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+            if (field->isVisible() && field->isEnabled() && !field->isReadOnly())
+                field->setText(fx->file("Libri.pro"));
+        }
+        buttons->button(QDialogButtonBox::Ok)->click();
     }
 
     void installCompanionDrivers()
     {
         for (const QString& name : kVisitorWindows)
             Modal::setDriver(name, [this](QDialog& d) { driveCompanion(d); });
+        Modal::setDriver(QStringLiteral("dlgStampa"), [this](QDialog& d) { playPrintDialog(d); });
+    }
+
+    QList<QWidget*> managementWindows()
+    {
+        return {screens->frmPassword(), screens->frmCambiaPassword(), screens->frmAvvio(), screens->frmAnagrafica(),
+            screens->frmTessera(), screens->frmLibri(), screens->frmDVD(), screens->frmMenuPrestiti(),
+            screens->frmPrestiti(), screens->frmRestituzioni(), screens->frmMenuRiepilogoPrestiti(),
+            screens->frmStatistiche()};
     }
 
     // Brings the visitor back to `window`, as a visitor would after whatever the last step did.
@@ -204,6 +311,12 @@ private slots:
     void init()
     {
         fx = std::make_unique<TestFixture>();
+        // The print dialog is Qt's own, as the visitor sees it, and so is all it opens.
+        Printing::showDialogs();
+        m_printDialogs = 0;
+        m_qtWindows.clear();
+        m_fileDialogs.clear();
+        m_watcher = std::make_unique<ModalWatcher>([this](QWidget* window) { playQtWindow(window); });
         QVERIFY(Password::writeStored("vendralopiskun"));
         storeCatalogue();
         screens = std::make_unique<Screens>();
@@ -217,6 +330,7 @@ private slots:
 
     void cleanup()
     {
+        m_watcher.reset();
         screens.reset();
         fx.reset();
     }
@@ -224,13 +338,16 @@ private slots:
     void visitorsNeverReachTheManagementWindows_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char* name : {"frmMenuCatalogo", "frmConsultaLibri", "frmConsultaDVD"})
-            QTest::newRow(name) << QString(name);
+        QTest::addColumn<bool>("reachesPrinting");
+        QTest::newRow("frmMenuCatalogo") << QString("frmMenuCatalogo") << false;
+        QTest::newRow("frmConsultaLibri") << QString("frmConsultaLibri") << true;
+        QTest::newRow("frmConsultaDVD") << QString("frmConsultaDVD") << true;
     }
 
     void visitorsNeverReachTheManagementWindows()
     {
         QFETCH(QString, window);
+        QFETCH(bool, reachesPrinting);
         const QMap<QString, QByteArray> before = folderBytes(fx->folder());
         QWidget* target = window == "frmMenuCatalogo" ? static_cast<QWidget*>(screens->frmMenuCatalogo())
             : window == "frmConsultaLibri"             ? screens->frmConsultaLibri()
@@ -238,16 +355,39 @@ private slots:
         walk(target);
         if (QTest::currentTestFailed())
             return;
-        // The companions were really walked, not just refused.
+        // The companions were really walked, not just refused, and so was Qt's print dialog.
         QVERIFY(!Modal::opened().isEmpty());
-        // Printed sheets are the only new files; every archive keeps its bytes.
+        QVERIFY(m_printDialogs >= (reachesPrinting ? 2 : 0));
+        QCOMPARE(m_qtWindows.contains("QPrintPropertiesDialog"), reachesPrinting);
+        QVERIFY2(m_fileDialogs.isEmpty(), qPrintable(m_fileDialogs.join("; ")));
+        // Every file keeps its bytes; the sheets the test records are the only new files.
         const QMap<QString, QByteArray> after = folderBytes(fx->folder());
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
+        QStringList recorded;
+        for (const Printing::Printed& sheet : Printing::printed())
+            recorded << sheet.pdf;
         for (const QString& name : after.keys()) {
             if (!before.contains(name))
-                QVERIFY2(name.endsWith(".pdf"), qPrintable(name));
+                QVERIFY2(recorded.contains(name), qPrintable(name));
         }
+    }
+
+    // Another program may ask for a hidden window of the management side, or map it: while the
+    // visitors browse, it stays hidden and off the screen.
+    void managementWindowsStayHidden()
+    {
+        for (QWidget* window : managementWindows()) {
+            window->show();
+            window->setVisible(true);
+            window->showMaximized();
+            window->showNormal();
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+            // No native window is left that another program could map.
+            QVERIFY2(!window->windowHandle() || !window->windowHandle()->handle(),
+                qPrintable(window->objectName()));
+        }
+        QCOMPARE(visibleWindowNames(), QStringList({"frmMenuCatalogo"}));
     }
 };
 

@@ -6,8 +6,12 @@
 #include "ProgramFolder.h"
 #include "TMisc.h"
 #include "TestFixture.h"
+#include "UserPlay.h"
+#include "VisitorMode.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QtTest>
 
@@ -55,6 +59,52 @@ private slots:
         QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QString());
         QCOMPARE(Dialogs::askText(nullptr, "Copie", "Numero", "1"), std::optional<QString>("3"));
         QVERIFY(!Dialogs::askText(nullptr, "Copie", "Numero", "1").has_value());
+    }
+
+    // A photo, a logo, an attachment or a printed file is chosen in a dialog that shows the archives
+    // beside it: none of its ways to delete, rename, move or create a file may work there.
+    void fileDialogsChangeNoFile_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("apri") << false;
+        QTest::newRow("salva") << true;
+    }
+
+    void fileDialogsChangeNoFile()
+    {
+        QFETCH(bool, save);
+        TestFixture fx;
+        fx.writeFile("Libri.pro", "archivio dei libri");
+        QVERIFY(QDir(fx.folder()).mkdir("Documenti_Allegati"));
+        const QStringList before = QDir(fx.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        bool played = false;
+        Modal::setDriver("dlgFile", [&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            QVERIFY(files);
+            QVERIFY(files->testOption(QFileDialog::DontUseNativeDialog));
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            tryToChangeFiles(*files, fx.file("Libri.pro"), fx.file("Documenti_Allegati"));
+            played = true;
+        });
+        if (save)
+            Dialogs::saveFile(nullptr, "Stampa su file", fx.file("scheda.pdf"));
+        else
+            Dialogs::openFile(nullptr, "Apri", "Tutti i file (*.*)");
+        QVERIFY(played);
+        QCOMPARE(QDir(fx.folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        QCOMPARE(fx.readFile("Libri.pro"), QByteArray("archivio dei libri"));
+        QVERIFY(QDir(fx.file("Documenti_Allegati")).isEmpty());
+    }
+
+    void visitorsAreShownNoFileDialog()
+    {
+        TestFixture fx;
+        VisitorMode::start();
+        Dialogs::scriptFile(fx.file("Libri.pro"));
+        QCOMPARE(Dialogs::openFile(nullptr, "Apri", "Tutti i file (*.*)"), QString());
+        QCOMPARE(Dialogs::saveFile(nullptr, "Stampa su file", fx.file("scheda.pdf")), QString());
+        QVERIFY(Modal::opened().isEmpty());
     }
 
     void clockFolderAndShellAreSeams()

@@ -7,15 +7,19 @@
 #include "Printing.h"
 #include "ProgramFolder.h"
 #include "TMisc.h"
+#include "VisitorMode.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 
 TestFixture::TestFixture()
 {
+    // Qt's own dialogs keep their settings in the test area, not in the user's.
+    QStandardPaths::setTestModeEnabled(true);
     ProgramFolder::setPath(m_dir.path());
     Clock::setFixed(fixedNow());
     MessageBox::startRecording();
@@ -27,6 +31,7 @@ TestFixture::TestFixture()
 
 TestFixture::~TestFixture()
 {
+    VisitorMode::reset();
     Printing::stopTesting();
     TMisc::stopRecording();
     Dialogs::stopTesting();

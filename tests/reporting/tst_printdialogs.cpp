@@ -1,0 +1,126 @@
+#include "Dialogs.h"
+#include "ListReport.h"
+#include "Modal.h"
+#include "Printing.h"
+#include "TestFixture.h"
+#include "UserPlay.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+// The librarian's print dialog and preview are Qt's own: whatever file they let the librarian
+// choose is chosen in the program's read-only file dialog.
+class TestPrintDialogs : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestFixture> fx;
+    QStringList m_qtWindows; // the windows Qt opened by itself, by class
+
+    static Report sheet()
+    {
+        return listReport(QStringLiteral("Riepilogo libri in archivio"), {"Cod. L1"}, QDate(2015, 6, 10));
+    }
+
+    static QAbstractButton* browseButton(QDialog& dialog)
+    {
+        return dialog.findChild<QAbstractButton*>(QStringLiteral("fileBrowser"));
+    }
+
+    // Qt's page setup and the like are cancelled; a message box is answered yes; a file dialog
+    // or a print dialog of Qt's own is closed, having no business here.
+    void playQtWindow(QWidget* window)
+    {
+        m_qtWindows << window->metaObject()->className();
+        if (qobject_cast<QMessageBox*>(window))
+            answerYes(window);
+        else if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+        else
+            window->close();
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<TestFixture>();
+        Printing::showDialogs();
+        m_qtWindows.clear();
+        fx->writeFile("Libri.pro", "archivio dei libri");
+        QVERIFY(QDir(fx->folder()).mkdir("Documenti_Allegati"));
+    }
+
+    void cleanup()
+    {
+        fx.reset();
+    }
+
+    // The browse button beside the file name opens the read-only file dialog; the file it gives
+    // is the one printed.
+    void printToFileIsChosenReadOnly()
+    {
+        ModalWatcher watcher([this](QWidget* window) { playQtWindow(window); });
+        bool browsed = false;
+        Modal::setDriver("dlgFile", [&](QDialog& dialog) {
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            tryToChangeFiles(
+                static_cast<QFileDialog&>(dialog), fx->file("Libri.pro"), fx->file("Documenti_Allegati"));
+            browsed = true;
+        });
+        Modal::setDriver("dlgStampa", [&](QDialog& dialog) {
+            QAbstractButton* browse = browseButton(dialog);
+            QVERIFY(browse && browse->isVisible());
+            browse->click();
+            QVERIFY(browsed);
+            Dialogs::scriptFile(fx->file("scheda.pdf"));
+            browse->click();
+            QCOMPARE(dialog.findChild<QLineEdit*>("filename")->text(), fx->file("scheda.pdf"));
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QVERIFY(Printing::print(nullptr, sheet()));
+        QCOMPARE(m_qtWindows, QStringList());
+        QCOMPARE(fx->readFile("Libri.pro"), QByteArray("archivio dei libri"));
+        QVERIFY(QDir(fx->file("Documenti_Allegati")).isEmpty());
+        QVERIFY(fx->readFile("scheda.pdf").startsWith("%PDF"));
+        QCOMPARE(QDir(fx->folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList({"Documenti_Allegati", "Libri.pro", "scheda.pdf"}));
+    }
+
+    // Every button of the preview's tool bar: its print button opens the program's print dialog,
+    // never Qt's own as it comes; its page setup holds no way to a file.
+    void previewPrintsThroughTheProgramsDialog()
+    {
+        ModalWatcher watcher([this](QWidget* window) { playQtWindow(window); });
+        int printDialogs = 0;
+        Modal::setDriver("dlgStampa", [&](QDialog& dialog) {
+            ++printDialogs;
+            QVERIFY(browseButton(dialog));
+            dialog.reject();
+        });
+        Modal::setDriver("dlgAnteprima", [&](QDialog& dialog) {
+            for (QToolButton* button : dialog.findChildren<QToolButton*>()) {
+                if (button->isVisible() && button->isEnabled())
+                    button->click();
+            }
+            dialog.reject();
+        });
+        Printing::preview(nullptr, sheet());
+        QCOMPARE(printDialogs, 1);
+        QVERIFY2(!m_qtWindows.contains("QPrintDialog") && !m_qtWindows.contains("QFileDialog"),
+            qPrintable(m_qtWindows.join(", ")));
+        QVERIFY2(m_qtWindows.contains("QPageSetupDialog"), qPrintable(m_qtWindows.join(", ")));
+    }
+};
+
+QTEST_MAIN(TestPrintDialogs)
+#include "tst_printdialogs.moc"
