@@ -1,7 +1,9 @@
 #include "Printing.h"
 
 #include "Dialogs.h"
+#include "MessageBox.h"
 #include "Modal.h"
+#include "ProgramFolder.h"
 #include "ReportRenderer.h"
 #include "VisitorMode.h"
 
@@ -9,6 +11,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -29,6 +33,10 @@ void record(const Report& report, bool preview)
     Printing::writePdf(report, pdf);
     g_printed.append({preview, pdf, report});
 }
+
+const QString kNotInProgramFolder = QStringLiteral(
+    "Attenzione: non \u00E8 possibile stampare su un file nella cartella di installazione del programma, che "
+    "contiene gli archivi.\n\r\n\rScegliere un'altra cartella.");
 
 bool writesFile(const QPrinter& printer)
 {
@@ -73,7 +81,16 @@ bool choosePrinter(QWidget* parent, QPrinter& printer, int pages)
     browseReadOnly(dialog);
     if (Modal::exec(dialog) != QDialog::Accepted)
         return false;
-    return !VisitorMode::isOn() || !writesFile(printer);
+    if (!writesFile(printer))
+        return true;
+    if (VisitorMode::isOn())
+        return false;
+    // The program folder holds the archives: a print named like one of them would replace it.
+    if (QFileInfo(printer.outputFileName()).absoluteDir() == QDir(ProgramFolder::path())) {
+        MessageBox::warning(parent, kNotInProgramFolder);
+        return false;
+    }
+    return true;
 }
 
 bool printOn(QPrinter& printer, const Report& report)

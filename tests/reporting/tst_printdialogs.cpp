@@ -82,18 +82,36 @@ private slots:
             QVERIFY(browse && browse->isVisible());
             browse->click();
             QVERIFY(browsed);
-            Dialogs::scriptFile(fx->file("scheda.pdf"));
+            Dialogs::scriptFile(fx->file("stampe/scheda.pdf"));
             browse->click();
-            QCOMPARE(dialog.findChild<QLineEdit*>("filename")->text(), fx->file("scheda.pdf"));
+            QCOMPARE(dialog.findChild<QLineEdit*>("filename")->text(), fx->file("stampe/scheda.pdf"));
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
+        QVERIFY(QDir(fx->folder()).mkdir("stampe"));
         QVERIFY(Printing::print(nullptr, sheet()));
-        QCOMPARE(m_qtWindows, QStringList());
+        QVERIFY2(m_qtWindows.isEmpty(), qPrintable(m_qtWindows.join(", ")));
         QCOMPARE(fx->readFile("Libri.pro"), QByteArray("archivio dei libri"));
         QVERIFY(QDir(fx->file("Documenti_Allegati")).isEmpty());
-        QVERIFY(fx->readFile("scheda.pdf").startsWith("%PDF"));
+        QVERIFY(fx->readFile("stampe/scheda.pdf").startsWith("%PDF"));
         QCOMPARE(QDir(fx->folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-            QStringList({"Documenti_Allegati", "Libri.pro", "scheda.pdf"}));
+            QStringList({"Documenti_Allegati", "Libri.pro", "stampe"}));
+    }
+
+    // A file printed into the program folder could take the name of an archive: it is refused,
+    // whatever its name, and the archive stays.
+    void noPrintIntoTheProgramFolder()
+    {
+        ModalWatcher watcher([this](QWidget* window) { playQtWindow(window); });
+        Modal::setDriver("dlgStampa", [&](QDialog& dialog) {
+            Dialogs::scriptFile(fx->file("Libri.pro"));
+            browseButton(dialog)->click();
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QVERIFY(!Printing::print(nullptr, sheet()));
+        QCOMPARE(TestFixture::messages(),
+            QStringList({"Attenzione: non \u00E8 possibile stampare su un file nella cartella di installazione del "
+                         "programma, che contiene gli archivi.\n\r\n\rScegliere un'altra cartella."}));
+        QCOMPARE(fx->readFile("Libri.pro"), QByteArray("archivio dei libri"));
     }
 
     // Every button of the preview's tool bar: its print button opens the program's print dialog,

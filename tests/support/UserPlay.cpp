@@ -15,19 +15,31 @@
 #include <QToolButton>
 #include <QUrl>
 
+namespace {
+
+// The watchers alive, the newest last: only the newest plays, so that a window opened by a step
+// that watches for its own windows is not played twice.
+QList<ModalWatcher*> g_watchers;
+
+} // namespace
+
 ModalWatcher::ModalWatcher(std::function<void(QWidget*)> handler)
     : m_handler(std::move(handler))
     , m_timer(startTimer(20))
 {
+    g_watchers << this;
 }
 
 ModalWatcher::~ModalWatcher()
 {
+    g_watchers.removeOne(this);
     killTimer(m_timer);
 }
 
 void ModalWatcher::timerEvent(QTimerEvent*)
 {
+    if (g_watchers.last() != this)
+        return;
     QWidget* window = QApplication::activePopupWidget();
     if (!window)
         window = QApplication::activeModalWidget();

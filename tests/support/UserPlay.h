@@ -10,7 +10,7 @@ class QWidget;
 
 // Plays the user on the windows that Qt opens modally on its own (message boxes, file dialogs,
 // property sheets, menus): each new one is handed to the handler, which closes it. Watches for as
-// long as it lives.
+// long as it lives; while a newer watcher lives, that one plays instead.
 class ModalWatcher : public QObject {
 public:
     explicit ModalWatcher(std::function<void(QWidget*)> handler);
