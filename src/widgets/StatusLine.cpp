@@ -1,5 +1,7 @@
 #include "StatusLine.h"
 
+#include "Keys.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -21,7 +23,12 @@ StatusLine::StatusLine(QLabel* panInfo)
 
 void StatusLine::describe(QWidget* control, const QString& text)
 {
-    m_texts.insert(control, text);
+    describe(control, text, Keys::name(Keys::of(control)));
+}
+
+void StatusLine::describe(QWidget* control, const QString& text, const QString& key)
+{
+    m_texts.insert(control, Keys::describe(text, key));
     control->setMouseTracking(true);
     control->installEventFilter(this);
 }

@@ -18,7 +18,10 @@ public:
 
     explicit StatusLine(QLabel* panInfo);
 
+    // The control's description, followed by the key that presses it (Keys::of) when it has one.
     void describe(QWidget* control, const QString& text);
+    // The same with the name of a key that the control itself does not carry.
+    void describe(QWidget* control, const QString& text, const QString& key);
     // The mouse moving over this widget, or over a child without a text, empties the line.
     void clearOver(QWidget* widget);
 
