@@ -4,6 +4,7 @@
 #include "DigitsOnly.h"
 #include "EnterKey.h"
 #include "FieldHighlight.h"
+#include "FocusFrame.h"
 #include "Keys.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -297,7 +298,7 @@ QWidget* CardScreen::buildFields()
                 grid->addLayout(cell, row, column + 1);
         }
         if (field.button) {
-            auto* button = new QPushButton;
+            auto* button = new FocusFramed<QPushButton>;
             button->setObjectName(QLatin1String(field.button));
             button->setIcon(QIcon(Artwork::glyph(field.buttonSymbol, 48, kInk)));
             button->setIconSize(QSize(20, 20));

@@ -1,6 +1,5 @@
 #include "BarButton.h"
 
-#include "FocusFrame.h"
 #include "Keys.h"
 
 #include <QKeyEvent>
@@ -13,7 +12,7 @@ const std::array<BrowsingButton, 4> kBrowsingButtons = {{
 }};
 
 PictureButton::PictureButton(QWidget* parent)
-    : QToolButton(parent)
+    : FocusFramed<QToolButton>(parent)
 {
     setAutoRaise(true);
     setCursor(Qt::PointingHandCursor);
@@ -28,12 +27,6 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
         return;
     }
     QToolButton::keyPressEvent(event);
-}
-
-void PictureButton::paintEvent(QPaintEvent* event)
-{
-    QToolButton::paintEvent(event);
-    paintFocusFrame(*this);
 }
 
 QToolButton* makeBarButton(QWidget* parent, const QString& name, const QString& text, Artwork::Symbol symbol)

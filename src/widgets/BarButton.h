@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Artwork.h"
+#include "FocusFrame.h"
 
 #include <QString>
 #include <QToolButton>
@@ -10,14 +11,12 @@ class QWidget;
 
 // A picture button: the mouse leaves the focus where it was, the Tab key brings it here and the
 // focus frame shows it; the space bar or Enter press it.
-class PictureButton : public QToolButton {
-    Q_OBJECT
+class PictureButton : public FocusFramed<QToolButton> {
 public:
     explicit PictureButton(QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 };
 
 // A picture button of a screen's button bar: the symbol over its word (whose "&" marks the letter
