@@ -178,7 +178,8 @@ void ResultList::keyPressEvent(QKeyEvent* event)
     // Enter chooses the selected line as a double-click does, in a list that acts on one; in any
     // other list it goes on to the window (its default button).
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && selectedIndex() >= 0 && isSignalConnected(QMetaMethod::fromSignal(&ResultList::listDoubleClicked))) {
+    const bool acts = isSignalConnected(QMetaMethod::fromSignal(&ResultList::listDoubleClicked));
+    if (enter && acts && selectedIndex() >= 0) {
         emit listDoubleClicked();
         return;
     }

@@ -67,7 +67,8 @@ CardForm memberForm()
                        {"cmdTrova", "&Trova", Symbol::Catalogue}},
         {{"cmdAllega", "&Allega", Symbol::Attach}},
         {{"cmdAnteprima", "Antepri&ma", Symbol::Preview}, {"cmdStampa", "Stam&pa", Symbol::Print}},
-        {{"cmdScadute", "Sca&dute", Symbol::Clock}}, browsingGroup(), {{"cmdExcel", "E&xcel", Symbol::Export}},
+        {{"cmdScadute", "Sca&dute", Symbol::Clock}}, browsingGroup(),
+        {{"cmdExcel", "E&xcel", Symbol::Export}},
         {{"cmdGuida", "&Guida", Symbol::Help}, {"cmdEsci", "&Esci", Symbol::Exit}}};
     t.cancelledText = QStringLiteral("Tessera annullata");
     t.fields = {

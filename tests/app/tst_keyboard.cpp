@@ -29,9 +29,8 @@
 namespace {
 
 const QString kAdded = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString kLoanAdded = QStringLiteral(
-    "Il prestito corrente \u00E8 stato aggiunto all'elenco.\n\r\n\rE' ora possibile registrare un nuovo prestito allo "
-    "stesso utente.");
+const QString kLoanAdded = QStringLiteral("Il prestito corrente \u00E8 stato aggiunto all'elenco.\n\r\n\r"
+                                          "E' ora possibile registrare un nuovo prestito allo stesso utente.");
 
 QWidget* focused()
 {
@@ -278,12 +277,16 @@ private slots:
             QTest::mouseMove(widget, widget->rect().center());
             return screen.panInfo->text();
         };
-        QCOMPARE(over(screen.cmdIndietro), QStringLiteral("Visualizza la scheda precedente in archivio. (Pag Su)"));
-        QCOMPARE(over(screen.cmdDuplica), QStringLiteral("Prepara la schermata per la registrazione di una nuova "
-                                                         "scheda duplicando i dati correnti. (Alt+D)"));
-        QCOMPARE(over(screen.btnDewey), QStringLiteral("Visualizza la Tabella dei Codici Dewey. (F4 nel campo)"));
-        QCOMPARE(over(screen.chkAnnullata), QStringLiteral("Contrassegna la scheda del libro come annullata per "
-                                                           "escluderla dai risultati di ricerca."));
+        QCOMPARE(over(screen.cmdIndietro),
+            QStringLiteral("Visualizza la scheda precedente in archivio. (Pag Su)"));
+        QCOMPARE(over(screen.cmdDuplica),
+            QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati "
+                           "correnti. (Alt+D)"));
+        QCOMPARE(over(screen.btnDewey),
+            QStringLiteral("Visualizza la Tabella dei Codici Dewey. (F4 nel campo)"));
+        QCOMPARE(over(screen.chkAnnullata),
+            QStringLiteral("Contrassegna la scheda del libro come annullata per escluderla dai risultati di "
+                           "ricerca."));
     }
 
     // A picture that acts as a button looks as it always did until the keyboard brings the focus
