@@ -7,9 +7,9 @@
 class QLabel;
 class QWidget;
 
-// The status line at the foot of a work screen: moving the mouse over a control shows its one-line
-// description; moving it over the background, the panels and the controls without a text of their
-// own empties the line.
+// The status line at the foot of a work screen: moving the mouse over a control, or the Tab key to
+// it, shows its one-line description; moving the mouse over the background, the panels and the
+// controls without a text of their own empties the line.
 class StatusLine : public QObject {
     Q_OBJECT
 public:

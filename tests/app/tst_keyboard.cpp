@@ -284,6 +284,11 @@ private slots:
                            "correnti. (Alt+D)"));
         QCOMPARE(over(screen.btnDewey),
             QStringLiteral("Visualizza la Tabella dei Codici Dewey. (F4 nel campo)"));
+        // Tab to a button shows its text as well.
+        screen.control("Titolo")->setFocus();
+        press(Qt::Key_Backtab);
+        QCOMPARE(focused(), screen.cmdEsci);
+        QCOMPARE(screen.panInfo->text(), QStringLiteral("Esci da questa schermata di lavoro. (Esc)"));
         QCOMPARE(over(screen.chkAnnullata),
             QStringLiteral("Contrassegna la scheda del libro come annullata per escluderla dai risultati di "
                            "ricerca."));
