@@ -210,6 +210,11 @@ void LoanDesk::build(const QList<QWidget*>& selectionTop, QVBoxLayout* card)
         if (widget != panInfo)
             m_status->clearOver(widget);
     }
+    // The selection panel's own order: its two buttons, the member's fields, then help and leave.
+    const QList<QWidget*> order = {btnImporta, btnVisualizza, txtTesserato, txtNumTessera, txtRecapito, icoGuida,
+        icoEsci};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     describe(btnStampa, QStringLiteral("Stampa la scheda prestiti dell'utente selezionato."));
     describe(btnEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
     pressButtonsOnEnter(this);
