@@ -235,6 +235,35 @@ private slots:
         QCOMPARE(TestFixture::messages().size(), 2);
     }
 
+    // F4 in the Dewey field opens the table; the find and Enter on the line found import the class.
+    void deweyTableFromTheKeyboard()
+    {
+        TfrmLibri screen;
+        screen.show();
+        activate(screen);
+        for (int i = 0; i < 6; ++i)
+            press(Qt::Key_Return);
+        QCOMPARE(focused(), screen.control("Dewey"));
+        QString chosen;
+        Modal::setDriver("frmCodici_Dewey", [&](QDialog& d) {
+            activate(d);
+            auto* list = d.findChild<ResultList*>("lstRecords");
+            QTRY_VERIFY(list->count() > 0);
+            typeKeys("scienze fisiche");
+            press(Qt::Key_Return);
+            QCOMPARE(focused(), d.findChild<QPushButton*>("btnTrova"));
+            press(Qt::Key_Return);
+            chosen = list->selectedLine();
+            press(Qt::Key_Tab);
+            QCOMPARE(focused(), list);
+            press(Qt::Key_Return);
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+        });
+        press(Qt::Key_F4);
+        QVERIFY(chosen.contains(QStringLiteral("SCIENZE FISICHE")));
+        QCOMPARE(screen.text("Dewey"), chosen.left(3));
+    }
+
     // The keys every card-screen command answers to, and the way the status line names them.
     void commandKeysAndTheirNames_data()
     {
