@@ -619,7 +619,8 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
     }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
-        // Ctrl+Home and Ctrl+End browse the archive, even from a field that would move its cursor.
+        // The bar's keys belong to the screen, also those a field would keep for itself (Ctrl+Home
+        // and Ctrl+End would move its cursor).
         if (m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
             return true;
         break;
