@@ -71,6 +71,8 @@ LinkLabel::LinkLabel(
     m_picture->setPixmap(picture);
     m_picture->setFocusPolicy(Qt::NoFocus);
     m_text->setText(text);
+    // Room for the focus frame around the words.
+    m_text->setContentsMargins(6, 3, 6, 3);
     QFont f = font;
     f.setUnderline(true);
     m_text->setFont(f);
