@@ -131,6 +131,8 @@ void CardScreen::build()
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setWidgetResizable(true);
+    // No stop of the Tab key on the area itself, which shows no focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(panel);
     scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#qt_scrollarea_viewport "
                                          "{ background: transparent; }"));
