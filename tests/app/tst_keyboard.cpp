@@ -7,7 +7,9 @@
 #include "ResultList.h"
 #include "SearchWindow.h"
 #include "ShortString.h"
+#include "TMisc.h"
 #include "TestFixture.h"
+#include "TfrmAnagrafica.h"
 #include "TfrmAvvio.h"
 #include "TfrmMenuCatalogo.h"
 #include "TfrmMenuPrestiti.h"
@@ -262,6 +264,35 @@ private slots:
         press(Qt::Key_F4);
         QVERIFY(chosen.contains(QStringLiteral("SCIENZE FISICHE")));
         QCOMPARE(screen.text("Dewey"), chosen.left(3));
+    }
+
+    // On the member card, F4 in a field presses the button at its right, and the photo has keys.
+    void memberFieldButtonsAndPhoto_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("tax code") << "CodFisc" << int(Qt::Key_F4) << "frmCodFisc";
+        QTest::newRow("card") << "Carta" << int(Qt::Key_F4) << "frmCarta";
+        QTest::newRow("VAT") << "PartitaIva" << int(Qt::Key_F4) << "frmPartitaIva";
+        QTest::newRow("IBAN") << "Iban" << int(Qt::Key_F4) << "frmIban";
+        QTest::newRow("e-mail") << "Email" << int(Qt::Key_F4) << "\"mailto:rossi@example.org\"";
+        QTest::newRow("zoom") << "Note" << int(Qt::ALT | Qt::Key_Z) << "frmZoom";
+        QTest::newRow("no button") << "Note" << int(Qt::Key_F4) << "";
+    }
+
+    void memberFieldButtonsAndPhoto()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(QString, opened);
+        TfrmAnagrafica screen;
+        screen.show();
+        activate(screen);
+        screen.setText(QStringLiteral("Email"), QStringLiteral("rossi@example.org"));
+        screen.control(field)->setFocus();
+        press(key & ~int(Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)));
+        QTRY_COMPARE((Modal::opened() + TMisc::recorded()).join(QString()), opened);
     }
 
     // The keys every card-screen command answers to, and the way the status line names them.
