@@ -15,6 +15,7 @@
 #include "TfrmMenuPrestiti.h"
 #include "TfrmMenuRiepilogoPrestiti.h"
 #include "TfrmPrestiti.h"
+#include "TfrmZoom.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -39,18 +40,24 @@ QWidget* focused()
     return QApplication::focusWidget();
 }
 
-// A key pressed on the keyboard: it goes to the widget that has the focus.
+// Where a key pressed on the keyboard goes: the widget that has the focus, or the active window
+// when none has it.
+QWidget* keyTarget()
+{
+    return focused() ? focused() : QApplication::activeWindow();
+}
+
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QWidget* target = focused();
-    QVERIFY2(target, "no widget has the focus");
+    QWidget* target = keyTarget();
+    QVERIFY2(target, "no window is active");
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
 void typeKeys(const QString& text)
 {
-    QWidget* target = focused();
-    QVERIFY2(target, "no widget has the focus");
+    QWidget* target = keyTarget();
+    QVERIFY2(target, "no window is active");
     QTest::keyClicks(target, text);
 }
 
@@ -293,6 +300,25 @@ private slots:
         screen.control(field)->setFocus();
         press(key & ~int(Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)));
         QTRY_COMPARE((Modal::opened() + TMisc::recorded()).join(QString()), opened);
+    }
+
+    // The zoomed photo closes with Enter or the space bar, as with a click, and with Escape.
+    void zoomClosesFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("enter") << int(Qt::Key_Return);
+        QTest::newRow("space") << int(Qt::Key_Space);
+        QTest::newRow("escape") << int(Qt::Key_Escape);
+    }
+
+    void zoomClosesFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        TfrmZoom zoom(QImage(40, 50, QImage::Format_RGB32), nullptr);
+        zoom.show();
+        activate(zoom);
+        press(key);
+        QVERIFY(!zoom.isVisible());
     }
 
     // The keys every card-screen command answers to, and the way the status line names them.
