@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "ClickableLabel.h"
+#include "Keys.h"
 #include "Maker.h"
 #include "Modal.h"
 #include "TMisc.h"
@@ -11,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -118,6 +120,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
         const Area area = look.area;
         for (ClickableLabel* part : {image, button})
             connect(part, &ClickableLabel::clicked, this, [this, area] { emit areaChosen(area); });
+        // The area's picture carries its name and takes the focus for both.
+        button->setFocusPolicy(Qt::NoFocus);
         auto* cell = new QVBoxLayout;
         cell->setSpacing(8);
         cell->addWidget(image, 0, Qt::AlignHCenter);
@@ -168,6 +172,57 @@ TfrmAvvio::TfrmAvvio(QWidget* parent)
     connect(imgCopyright, &ClickableLabel::clicked, this, &TfrmAvvio::imgCopyrightClick);
     connect(icoSito, &ClickableLabel::clicked, this, &TfrmAvvio::icoSitoClick);
     connect(imgEsci, &ClickableLabel::clicked, this, &TfrmAvvio::quitRequested);
+
+    // Tab goes through the areas as they are read, then the other commands.
+    QList<QWidget*> order;
+    for (const AreaLook& look : kAreas)
+        order << this->*look.picture;
+    order << imgGuida << imgInfo << icoSito << imgCopyright << imgEsci;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    Keys::bind(imgGuida, Keys::standard(QStringLiteral("imgGuida")));
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        imgAnagrafica->setFocus();
+}
+
+void TfrmAvvio::keyPressEvent(QKeyEvent* event)
+{
+    // The arrows move through the grid of areas, three to a row, and from any other command
+    // along the Tab order.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+        step = 3;
+        break;
+    case Qt::Key_Up:
+        step = -3;
+        break;
+    default:
+        break;
+    }
+    if (step == 0 || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int count = int(std::size(kAreas));
+    for (int i = 0; i < count; ++i) {
+        if (this->*kAreas[i].picture == focusWidget()) {
+            (this->*kAreas[(i + step + count) % count].picture)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    focusNextPrevChild(step > 0);
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)

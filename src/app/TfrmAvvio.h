@@ -5,7 +5,8 @@
 class ClickableLabel;
 class QLabel;
 
-// The main menu: six work areas, information, help, credits, web site and exit.
+// The main menu: six work areas, information, help, credits, web site and exit. Tab and the
+// arrows reach each of them, Enter or the space bar open it, F1 opens the help.
 class TfrmAvvio : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +44,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void imgInfoClick();

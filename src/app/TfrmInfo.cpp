@@ -54,7 +54,7 @@ TfrmInfo::TfrmInfo(QWidget* owner)
     layout->addWidget(imgInfo, 1);
     layout->addWidget(lnkWeb);
     layout->addWidget(btnChiudi, 0, Qt::AlignHCenter);
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnChiudi);
 }
 
 QString TfrmInfo::mailCommand()

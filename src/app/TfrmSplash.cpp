@@ -48,7 +48,7 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     layout->setContentsMargins(20, 20, 20, 16);
     layout->addWidget(imgLogo, 1);
     layout->addLayout(buttons);
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnChiudi);
 
     if (owner)
         move(owner->window()->geometry().center() - rect().center());

@@ -56,6 +56,9 @@ struct BarButton {
     Artwork::Symbol symbol;
 };
 
+// The browsing group of a button bar: first, back, the position label, forward, last.
+std::vector<BarButton> browsingGroup();
+
 // Everything that tells one card screen from another, as far as the shared base goes.
 struct CardForm {
     QString objectName;

@@ -1,8 +1,11 @@
 #include "CardScreen.h"
 
-#include "DigitsOnly.h"
 #include "BarButton.h"
+#include "DigitsOnly.h"
+#include "EnterKey.h"
 #include "FieldHighlight.h"
+#include "FocusFrame.h"
+#include "Keys.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "RecordType.h"
@@ -31,6 +34,9 @@ const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
 // The panel every card screen is laid out in.
 const QSize kPanel(1016, 713);
+// The key that presses the button at a field's right, from the field.
+const QKeySequence kFieldButtonKey(Qt::Key_F4);
+const QString kFieldButtonKeyName = QStringLiteral("F4 nel campo");
 
 QFont fieldFont()
 {
@@ -64,6 +70,17 @@ int capacityOf(const RecordType& type, const char* field)
 }
 
 } // namespace
+
+std::vector<BarButton> browsingGroup()
+{
+    std::vector<BarButton> group;
+    for (const BrowsingButton& b : kBrowsingButtons) {
+        if (group.size() == 2)
+            group.push_back({"lblPosizione", QString(), Artwork::Symbol::First});
+        group.push_back({b.name, QString::fromUtf8(b.text), b.symbol});
+    }
+    return group;
+}
 
 CardScreen::CardScreen(const CardForm& form, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -114,6 +131,8 @@ void CardScreen::build()
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setWidgetResizable(true);
+    // No stop of the Tab key on the area itself, which shows no focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(panel);
     scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget#qt_scrollarea_viewport "
                                          "{ background: transparent; }"));
@@ -124,7 +143,9 @@ void CardScreen::build()
     outer->addWidget(scroll);
 
     for (auto it = m_form.statusTexts.begin(); it != m_form.statusTexts.end(); ++it) {
-        if (auto* control = findChild<QWidget*>(it.key()))
+        if (m_fieldButtons.contains(it.key()))
+            m_status->describe(m_fieldButtons.value(it.key()), it.value(), kFieldButtonKeyName);
+        else if (auto* control = findChild<QWidget*>(it.key()))
             m_status->describe(control, it.value());
     }
     // Every other part of the screen (panels, captions, pictures, fields) empties the line.
@@ -154,6 +175,8 @@ void CardScreen::build()
     if (cmdGuida)
         connect(cmdGuida, &QToolButton::clicked, this, [this] { TfrmGuida::showTopic(this, m_form.helpTopic); });
     connect(cmdEsci, &QToolButton::clicked, this, &QWidget::close);
+    // Enter on a field button presses it; in a field it keeps moving along the chain.
+    pressButtonsOnEnter(this);
 }
 
 QWidget* CardScreen::buildButtonBar()
@@ -166,6 +189,8 @@ QWidget* CardScreen::buildButtonBar()
     const auto tool = [this](QWidget* group, const BarButton& b) {
         QToolButton* button = makeBarButton(group, QLatin1String(b.name), b.text, b.symbol);
         m_barButtons.insert(button->objectName(), button);
+        if (const QKeySequence key = Keys::of(button); !key.isEmpty())
+            m_windowKeys << key;
         return button;
     };
     for (size_t g = 0; g < m_form.buttonBar.size(); ++g) {
@@ -275,13 +300,14 @@ QWidget* CardScreen::buildFields()
                 grid->addLayout(cell, row, column + 1);
         }
         if (field.button) {
-            auto* button = new QPushButton;
+            auto* button = new FocusFramed<QPushButton>;
             button->setObjectName(QLatin1String(field.button));
             button->setIcon(QIcon(Artwork::glyph(field.buttonSymbol, 48, kInk)));
             button->setIconSize(QSize(20, 20));
             button->setFixedSize(34, 30);
             button->setCursor(Qt::PointingHandCursor);
-            button->setFocusPolicy(Qt::NoFocus);
+            // The mouse leaves the focus in the field; Tab reaches the button, F4 presses it.
+            button->setFocusPolicy(Qt::TabFocus);
             cell->addWidget(button);
             m_fieldButtons.insert(button->objectName(), button);
         }
@@ -594,10 +620,23 @@ bool CardScreen::eventFilter(QObject* watched, QEvent* event)
         }
     }
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (fieldKeyPress(field, static_cast<QKeyEvent*>(event)))
+    case QEvent::ShortcutOverride:
+        // The bar's keys belong to the screen, also those a field would keep for itself (Ctrl+Home
+        // and Ctrl+End would move its cursor).
+        if (m_windowKeys.contains(QKeySequence(static_cast<QKeyEvent*>(event)->keyCombination())))
             return true;
         break;
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        QPushButton* button = m_fieldButtons.value(QLatin1String(m_fields.value(field)->button));
+        if (button && QKeySequence(key->keyCombination()) == kFieldButtonKey) {
+            button->click();
+            return true;
+        }
+        if (fieldKeyPress(field, key))
+            return true;
+        break;
+    }
     case QEvent::KeyRelease:
         if (m_fields.value(field)->typing == CardField::Typing::UpperOnRelease) {
             auto* edit = static_cast<QLineEdit*>(control);

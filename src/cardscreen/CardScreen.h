@@ -4,6 +4,7 @@
 #include "RecordCard.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QWidget>
 
 class QCheckBox;
@@ -118,4 +119,5 @@ private:
     QHash<QString, QPushButton*> m_fieldButtons;
     QList<QGridLayout*> m_grids;
     QStringList m_chain; // fields in Enter order
+    QList<QKeySequence> m_windowKeys; // the keys of the bar's commands, which no field may keep
 };

@@ -43,14 +43,11 @@ QHash<QString, QString> commonStatusTexts()
 // The button bar of both screens.
 std::vector<std::vector<BarButton>> buttonBar()
 {
-    return {{{"cmdNuovo", "Nuovo", Symbol::New}, {"cmdDuplica", "Duplica", Symbol::Duplicate},
-                {"cmdSalva", "Salva", Symbol::Save}, {"cmdTrova", "Trova", Symbol::Catalogue}},
-        {{"cmdFile", "Allega", Symbol::Attach}}, {{"cmdStampa", "Stampa", Symbol::Print}},
-        {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
-            {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
-            {"cmdUltimo", "Ultimo", Symbol::Last}},
-        {{"cmdEsporta", "Esporta", Symbol::Export}, {"cmdDisponibili", "Disponibili", Symbol::Available}},
-        {{"cmdGuida", "Guida", Symbol::Help}, {"cmdEsci", "Esci", Symbol::Exit}}};
+    return {{{"cmdNuovo", "&Nuovo", Symbol::New}, {"cmdDuplica", "&Duplica", Symbol::Duplicate},
+                {"cmdSalva", "&Salva", Symbol::Save}, {"cmdTrova", "&Trova", Symbol::Catalogue}},
+        {{"cmdFile", "&Allega", Symbol::Attach}}, {{"cmdStampa", "Stam&pa", Symbol::Print}}, browsingGroup(),
+        {{"cmdEsporta", "Esp&orta", Symbol::Export}, {"cmdDisponibili", "Disponi&bili", Symbol::Available}},
+        {{"cmdGuida", "&Guida", Symbol::Help}, {"cmdEsci", "&Esci", Symbol::Exit}}};
 }
 
 CatalogueTable makeBooks()
@@ -243,11 +240,9 @@ CatalogueTable consultation(const CatalogueTable& card, bool books)
     t.marker = books ? QStringLiteral("consulta_libri") : QStringLiteral("consulta_dvd");
     for (CardField& field : t.fields)
         field.button = nullptr;
-    t.buttonBar = {{{"cmdTrova", "Trova", Symbol::Catalogue}}, {{"cmdStampa", "Stampa", Symbol::Print}},
-        {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
-            {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
-            {"cmdUltimo", "Ultimo", Symbol::Last}},
-        {{"cmdDisponibili", "Disponibili", Symbol::Available}}, {{"cmdEsci", "Esci", Symbol::Exit}}};
+    t.buttonBar = {{{"cmdTrova", "&Trova", Symbol::Catalogue}}, {{"cmdStampa", "Stam&pa", Symbol::Print}},
+        browsingGroup(), {{"cmdDisponibili", "Disponi&bili", Symbol::Available}},
+        {{"cmdEsci", "&Esci", Symbol::Exit}}};
     t.statusTexts = {
         {"cmdTrova", QStringLiteral("Trova %1 in catalogo.").arg(item)},
         {"cmdDisponibili", QStringLiteral("Trova %1 in catalogo fra quelli disponibili per il prestito.").arg(item)},

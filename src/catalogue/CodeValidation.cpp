@@ -109,7 +109,7 @@ CodeValidation::CodeValidation(const ValidationTable& table, const QString& code
 
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnOK, &QPushButton::clicked, this, &CodeValidation::btnOKClick);
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnOK);
     check(code);
 }
 

@@ -81,5 +81,5 @@ SheetWindow::SheetWindow(const QString& objectName, const QString& caption, cons
         Printing::print(this, cardSheet(m_heading, m_rows, Clock::now()));
         accept();
     });
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnStampa);
 }

@@ -52,6 +52,8 @@ TfrmMenuCatalogo::TfrmMenuCatalogo(QWidget* parent)
         image->setObjectName(QLatin1String(picture));
         image->setPixmap(Artwork::areaPicture(symbol, name, colour, QSize(260, 170)));
         open = pushButton(QLatin1String(button), QStringLiteral("Apri"), panel, QSize(150, 34));
+        // Its "Apri" takes the keyboard focus for the picture.
+        image->setFocusPolicy(Qt::NoFocus);
     };
     catalogue("icoLibri", Artwork::Symbol::Book, QColor(0xE6, 0x7E, 0x22), QStringLiteral("CATALOGO LIBRI"),
         "btnApriLibri", icoLibri, btnApriLibri);
@@ -100,6 +102,7 @@ void TfrmMenuCatalogo::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     lblMemory->setText(QStringLiteral("avvio"));
+    btnApriLibri->setFocus();
 }
 
 void TfrmMenuCatalogo::closeEvent(QCloseEvent* event)

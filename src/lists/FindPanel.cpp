@@ -31,7 +31,7 @@ FindPanel::FindPanel(const QString& item, bool enterMovesToButton, QWidget* pare
     txtTrova->addAction(QIcon(Artwork::glyph(Artwork::Symbol::Zoom, 20, QColor(0x2d, 0x5f, 0x8a))),
         QLineEdit::LeadingPosition);
     FieldHighlight::attach(txtTrova, QStringLiteral("Trova"));
-    btnTrova = pushButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), this);
+    btnTrova = pushButton(QStringLiteral("btnTrova"), QStringLiteral("&Trova"), this);
     lstRecords = new ResultList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     finder = new ListFinder(txtTrova, btnTrova, lstRecords, enterMovesToButton);

@@ -1,6 +1,8 @@
 #include "ResultList.h"
 
 #include <QAbstractListModel>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -169,4 +171,21 @@ void ResultList::mouseDoubleClickEvent(QMouseEvent* event)
     // The blank area below the lines is no line at all.
     if (indexAt(event->position().toPoint()).isValid())
         emit listDoubleClicked();
+}
+
+void ResultList::keyPressEvent(QKeyEvent* event)
+{
+    // Enter chooses the selected line as a double-click does, in a list that acts on one; in any
+    // other list it goes on to the window (its default button).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool acts = isSignalConnected(QMetaMethod::fromSignal(&ResultList::listDoubleClicked));
+    if (enter && acts && selectedIndex() >= 0) {
+        emit listDoubleClicked();
+        return;
+    }
+    if (enter) {
+        event->ignore();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }

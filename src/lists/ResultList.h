@@ -63,13 +63,14 @@ public:
     qint64 selectedRecord() const;
 
 signals:
-    // A double-click on a line; the selected line is the one meant.
+    // A double-click on a line, or Enter on the selected line; the selected line is the one meant.
     void listDoubleClicked();
     // Another line was selected, by the mouse or the keyboard, or the selection was emptied.
     void selectionMoved();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The width of a line of that many characters, in the list's fixed-pitch font.

@@ -17,6 +17,7 @@
 #include "WindowParts.h"
 
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -52,6 +53,28 @@ QComboBox* list(const char* name, const QStringList& items, QWidget* parent)
     combo->setCurrentIndex(-1);
     combo->setMinimumWidth(items.size() > 12 ? 70 : 130);
     return combo;
+}
+
+// The keys that open, move along and close a drop-down list, and leave it; no key that types.
+bool movesList(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_F4:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The two-digit number of a month name, or empty.
@@ -165,6 +188,8 @@ TfrmMenuRiepilogoPrestiti::TfrmMenuRiepilogoPrestiti(QWidget* parent)
         field->installEventFilter(this);
         FieldHighlight::attach(field, field->objectName().mid(3));
     }
+    for (QObject* open : lists())
+        open->installEventFilter(this);
     showWaitOnPress(btnVisualizza, lblAttendere);
     connect(btnVisualizza, &QPushButton::clicked, this, &TfrmMenuRiepilogoPrestiti::btnVisualizzaClick);
     connect(btnEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -197,6 +222,14 @@ void TfrmMenuRiepilogoPrestiti::paintEvent(QPaintEvent*)
     Artwork::paintBackground(painter, *this);
 }
 
+QObjectList TfrmMenuRiepilogoPrestiti::lists() const
+{
+    QObjectList views;
+    for (QComboBox* combo : {txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine})
+        views << combo->view();
+    return views;
+}
+
 void TfrmMenuRiepilogoPrestiti::followYear()
 {
     lblAnnoInizio->setText(ShortString::trimmed(txtAnno->text()));
@@ -205,6 +238,9 @@ void TfrmMenuRiepilogoPrestiti::followYear()
 
 bool TfrmMenuRiepilogoPrestiti::eventFilter(QObject* watched, QEvent* event)
 {
+    // An open list is not typed into either: a letter would choose the first item it begins with.
+    if (lists().contains(watched))
+        return event->type() == QEvent::KeyPress && !movesList(static_cast<QKeyEvent*>(event));
     const QList<QWidget*> chain = {txtAnno, txtTipologia, txtGiornoInizio, txtMeseInizio, txtGiornoFine, txtMeseFine};
     auto* field = static_cast<QWidget*>(watched);
     const bool isList = qobject_cast<QComboBox*>(watched) != nullptr;
@@ -218,8 +254,9 @@ bool TfrmMenuRiepilogoPrestiti::eventFilter(QObject* watched, QEvent* event)
                 btnVisualizza->setFocus();
             return true;
         }
-        // The day and month lists are chosen from, never typed into; Tab still moves on.
-        if (isList && key != Qt::Key_Tab && key != Qt::Key_Backtab)
+        // The day and month lists are chosen from, never typed into: the keys that open and move
+        // them still work, and Tab still moves on.
+        if (isList && !movesList(static_cast<QKeyEvent*>(event)))
             return true;
     }
     if (watched == txtAnno && (event->type() == QEvent::KeyRelease || event->type() == QEvent::FocusOut))

@@ -50,4 +50,6 @@ private:
     void openExport(bool overdue);
     bool yearTyped();
     void followYear();
+    // The drop-down views of the day and month lists.
+    QObjectList lists() const;
 };

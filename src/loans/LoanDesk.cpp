@@ -83,8 +83,8 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     txtTesserato = readOnly("txtTesserato");
     txtNumTessera = readOnly("txtNumTessera");
     txtRecapito = readOnly("txtRecapito");
-    btnImporta = pushButton(QStringLiteral("btnImporta"), QStringLiteral("Importa utente"), nullptr, kDeskButton);
-    btnVisualizza = pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza scheda prestiti"), nullptr, kDeskButton);
+    btnImporta = pushButton(QStringLiteral("btnImporta"), QStringLiteral("Importa &utente"), nullptr, kDeskButton);
+    btnVisualizza = pushButton(QStringLiteral("btnVisualizza"), QStringLiteral("&Visualizza scheda prestiti"), nullptr, kDeskButton);
     icoGuida = iconButton(QStringLiteral("icoGuida"), Artwork::Symbol::Help, 40, nullptr);
     icoEsci = iconButton(QStringLiteral("icoEsci"), Artwork::Symbol::Exit, 40, nullptr);
 
@@ -108,8 +108,8 @@ LoanDesk::LoanDesk(const QString& objectName, const QString& information, const 
     heaElenco = sectionHeader("heaElenco", QStringLiteral("ELENCO LIBRI E DVD PRESTATI ALL'UTENTE"));
     lstRecords = new ResultList;
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
-    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa scheda prestiti"), nullptr, kDeskButton);
-    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), nullptr, kDeskButton);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stam&pa scheda prestiti"), nullptr, kDeskButton);
+    btnEsci = pushButton(QStringLiteral("btnEsci"), QStringLiteral("&Esci"), nullptr, kDeskButton);
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
@@ -210,6 +210,11 @@ void LoanDesk::build(const QList<QWidget*>& selectionTop, QVBoxLayout* card)
         if (widget != panInfo)
             m_status->clearOver(widget);
     }
+    // The selection panel's own order: its two buttons, the member's fields, then help and leave.
+    const QList<QWidget*> order = {btnImporta, btnVisualizza, txtTesserato, txtNumTessera, txtRecapito, icoGuida,
+        icoEsci};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
     describe(btnStampa, QStringLiteral("Stampa la scheda prestiti dell'utente selezionato."));
     describe(btnEsci, QStringLiteral("Esci da questo ambiente di lavoro."));
     pressButtonsOnEnter(this);

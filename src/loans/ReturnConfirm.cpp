@@ -100,7 +100,7 @@ ReturnConfirm::ReturnConfirm(bool book, const QString& code, QWidget* parent)
         emit confirmed(lblPosizione->text().toLongLong());
         accept();
     });
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnConferma);
 }
 
 TfrmRendiLibro::TfrmRendiLibro(const QString& code, QWidget* parent)

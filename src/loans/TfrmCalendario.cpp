@@ -31,7 +31,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setGridVisible(true);
     calAppuntamenti->setSelectedDate(Clock::today());
-    btnImportaData = pushButton(QStringLiteral("btnImportaData"), QStringLiteral("Importa"), this);
+    btnImportaData = pushButton(QStringLiteral("btnImportaData"), QStringLiteral("&Importa"), this);
     btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
 
     auto* buttons = new QHBoxLayout;
@@ -45,5 +45,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
 
     connect(btnImportaData, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    pressButtonsOnEnter(this);
+    // Enter on a day (or a double-click) imports it, as "Importa" does.
+    connect(calAppuntamenti, &QCalendarWidget::activated, btnImportaData, &QPushButton::click);
+    pressButtonsOnEnter(this, btnImportaData);
 }

@@ -54,9 +54,9 @@ TfrmPrestiti::TfrmPrestiti(QWidget* parent)
     setWindowTitle(QStringLiteral(" Lettoria 3.0 - Prestiti Libri e DVD"));
     lblCampo010->setText(kSteps);
     heaLibro->setText(QStringLiteral("LIBRO O DVD DA PRESTARE"));
-    btnDataSca = pushButton(QStringLiteral("btnDataSca"), QStringLiteral("Importa data"), nullptr, QSize(140, 32));
-    btnImportaLibro = pushButton(QStringLiteral("btnImportaLibro"), QStringLiteral("Importa libro"), nullptr, QSize(140, 32));
-    btnImportaDVD = pushButton(QStringLiteral("btnImportaDVD"), QStringLiteral("Importa DVD"), nullptr, QSize(140, 32));
+    btnDataSca = pushButton(QStringLiteral("btnDataSca"), QStringLiteral("Importa &data"), nullptr, QSize(140, 32));
+    btnImportaLibro = pushButton(QStringLiteral("btnImportaLibro"), QStringLiteral("Importa &libro"), nullptr, QSize(140, 32));
+    btnImportaDVD = pushButton(QStringLiteral("btnImportaDVD"), QStringLiteral("Importa D&VD"), nullptr, QSize(140, 32));
     titDataSca->setFixedWidth(150);
     // The return date of a new loan is always empty: a hidden field.
     titDataRes->setParent(this);

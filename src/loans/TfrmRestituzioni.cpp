@@ -57,7 +57,7 @@ TfrmRestituzioni::TfrmRestituzioni(QWidget* parent)
     txtAnno->setAlignment(Qt::AlignCenter);
     lblCampo010->setText(kSteps);
     heaLibro->setText(QStringLiteral("LIBRO O DVD DA RESTITUIRE"));
-    btnRimuovi = pushButton(QStringLiteral("btnRimuovi"), QStringLiteral("Rimuovi da elenco"), nullptr, QSize(190, 34));
+    btnRimuovi = pushButton(QStringLiteral("btnRimuovi"), QStringLiteral("&Rimuovi da elenco"), nullptr, QSize(190, 34));
     lblPosizione = new QLabel(this);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->hide();

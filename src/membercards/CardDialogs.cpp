@@ -242,7 +242,7 @@ TfrmAnteprimaTessera::TfrmAnteprimaTessera(const CardContent& card, QWidget* par
     showWaitOnPress(btnStampa, lblAttendere);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmAnteprimaTessera::btnStampaClick);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnStampa);
 }
 
 void TfrmAnteprimaTessera::btnStampaClick()

@@ -6,6 +6,7 @@
 #include "ClickableLabel.h"
 #include "Dialogs.h"
 #include "IniFile.h"
+#include "Keys.h"
 #include "Modal.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
@@ -45,6 +46,9 @@ const QSize kPhotoBox(157, 174);
 const QSize kLogoBox(119, 118);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kInk(0x1F, 0x3A, 0x5F);
+// The keys of the card's own pictures: load the logo, edit the library's data.
+const QKeySequence kLogoKey(Qt::ALT | Qt::Key_C);
+const QKeySequence kLibraryKey(Qt::ALT | Qt::Key_D);
 
 QString settingsPath()
 {
@@ -74,14 +78,13 @@ template <class Label> Label* label(const char* name, int points, const QColor& 
     return l;
 }
 
-QToolButton* cornerButton(const char* name, QWidget* parent)
+QToolButton* cornerButton(const char* name, const QKeySequence& key, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(Artwork::glyph(Artwork::Symbol::Clear, 48, kInk)));
     button->setIconSize(QSize(14, 14));
-    button->setAutoRaise(true);
-    button->setCursor(Qt::PointingHandCursor);
+    Keys::bind(button, key);
     return button;
 }
 
@@ -100,14 +103,15 @@ TfrmTessera::TfrmTessera(QWidget* parent)
         return makeBarButton(this, QLatin1String(name), text, symbol);
     };
     using S = Artwork::Symbol;
-    cmdNuovo = tool("cmdNuovo", QStringLiteral("Nuovo"), S::New);
-    cmdTrova = tool("cmdTrova", QStringLiteral("Trova"), S::Catalogue);
-    cmdAnteprima = tool("cmdAnteprima", QStringLiteral("Anteprima"), S::Preview);
-    cmdStampa = tool("cmdStampa", QStringLiteral("Stampa"), S::Print);
-    cmdPrimo = tool("cmdPrimo", QStringLiteral("Primo"), S::First);
-    cmdIndietro = tool("cmdIndietro", QStringLiteral("Indietro"), S::Previous);
-    cmdAvanti = tool("cmdAvanti", QStringLiteral("Avanti"), S::Next);
-    cmdUltimo = tool("cmdUltimo", QStringLiteral("Ultimo"), S::Last);
+    cmdNuovo = tool("cmdNuovo", QStringLiteral("&Nuovo"), S::New);
+    cmdTrova = tool("cmdTrova", QStringLiteral("&Trova"), S::Catalogue);
+    cmdAnteprima = tool("cmdAnteprima", QStringLiteral("Antepri&ma"), S::Preview);
+    cmdStampa = tool("cmdStampa", QStringLiteral("Stam&pa"), S::Print);
+    QToolButton** browsing[] = {&cmdPrimo, &cmdIndietro, &cmdAvanti, &cmdUltimo};
+    for (size_t i = 0; i < kBrowsingButtons.size(); ++i) {
+        const BrowsingButton& b = kBrowsingButtons.at(i);
+        *browsing[i] = tool(b.name, QString::fromUtf8(b.text), b.symbol);
+    }
     lblPosizione = label<QLabel>("lblPosizione", 12, Qt::black, this);
     lblPosizione->setMinimumWidth(70);
     lblPosizione->setAlignment(Qt::AlignCenter);
@@ -180,9 +184,14 @@ TfrmTessera::TfrmTessera(QWidget* parent)
         {titSottotitolo02, QStringLiteral("Fare clic per inserire i dati della biblioteca.")},
         {titAnnotazioni, QStringLiteral("Fare clic per inserire i dati della biblioteca.")},
     };
+    // The four lines of the library's data share one key.
+    const QList<QWidget*> library = {titAssociazione, titSottotitolo01, titSottotitolo02, titAnnotazioni};
     QList<QWidget*> described;
     for (const auto& [control, text] : texts) {
-        m_status->describe(control, text);
+        if (library.contains(control))
+            m_status->describe(control, text, Keys::name(kLibraryKey));
+        else
+            m_status->describe(control, text);
         described << control;
     }
     m_status->clearOver(this);
@@ -247,6 +256,10 @@ QWidget* TfrmTessera::buildCard()
     QFrame* footer = band("shpFooter", 40);
     titAnnotazioni = label<ClickableLabel>("titAnnotazioni", 12, Qt::white, footer);
     titAnnotazioni->setAlignment(Qt::AlignCenter);
+    // One stop of the Tab key and one key for the four lines, which open the same dialog.
+    Keys::bind(titAssociazione, kLibraryKey);
+    for (ClickableLabel* line : {titSottotitolo01, titSottotitolo02, titAnnotazioni})
+        line->setFocusPolicy(Qt::NoFocus);
     auto* footerLine = new QVBoxLayout(footer);
     footerLine->setContentsMargins(8, 2, 8, 2);
     footerLine->addWidget(titAnnotazioni);
@@ -256,7 +269,7 @@ QWidget* TfrmTessera::buildCard()
     imgFoto->setFixedSize(kPhotoBox);
     imgFoto->setAlignment(Qt::AlignCenter);
     imgFoto->setStyleSheet(QStringLiteral("QLabel { border: 1px solid #9aa4ae; background: white; }"));
-    btnCancFoto = cornerButton("btnCancFoto", card);
+    btnCancFoto = cornerButton("btnCancFoto", QKeySequence(Qt::ALT | Qt::Key_F), card);
     txtTesserato = label<QLabel>("txtTesserato", 16, Qt::black, card);
     txtCarica = label<QLabel>("txtCarica", 14, Qt::black, card);
     txtNumTessera = label<QLabel>("txtNumTessera", 12, QColor(0xA5, 0x2A, 0x2A), card);
@@ -273,7 +286,8 @@ QWidget* TfrmTessera::buildCard()
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(kLogoBox);
     imgLogo->setAlignment(Qt::AlignCenter);
-    btnCancLogo = cornerButton("btnCancLogo", card);
+    btnCancLogo = cornerButton("btnCancLogo", QKeySequence(Qt::ALT | Qt::Key_L), card);
+    Keys::bind(imgLogo, kLogoKey);
 
     auto* photo = new QVBoxLayout;
     photo->setSpacing(0);

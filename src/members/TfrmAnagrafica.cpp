@@ -1,11 +1,13 @@
 #include "TfrmAnagrafica.h"
 
+#include "BarButton.h"
 #include "CheckWindows.h"
 #include "Clock.h"
 #include "ComboLists.h"
 #include "Dates.h"
 #include "Dialogs.h"
 #include "ExportWindow.h"
+#include "Keys.h"
 #include "MemberSheet.h"
 #include "Printing.h"
 #include "TfrmSospesi.h"
@@ -61,15 +63,13 @@ CardForm memberForm()
     t.helpTopic = QStringLiteral("anagrafica");
     t.type = &RecordType::of<TSchedaTesserato>();
     t.columns = {110, 110, 110, 160};
-    t.buttonBar = {{{"cmdNuovo", "Nuovo", Symbol::New}, {"cmdSalva", "Salva", Symbol::Save},
-                       {"cmdTrova", "Trova", Symbol::Catalogue}},
-        {{"cmdAllega", "Allega", Symbol::Attach}},
-        {{"cmdAnteprima", "Anteprima", Symbol::Preview}, {"cmdStampa", "Stampa", Symbol::Print}},
-        {{"cmdScadute", "Scadute", Symbol::Clock}},
-        {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
-            {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
-            {"cmdUltimo", "Ultimo", Symbol::Last}},
-        {{"cmdExcel", "Excel", Symbol::Export}}, {{"cmdGuida", "Guida", Symbol::Help}, {"cmdEsci", "Esci", Symbol::Exit}}};
+    t.buttonBar = {{{"cmdNuovo", "&Nuovo", Symbol::New}, {"cmdSalva", "&Salva", Symbol::Save},
+                       {"cmdTrova", "&Trova", Symbol::Catalogue}},
+        {{"cmdAllega", "&Allega", Symbol::Attach}},
+        {{"cmdAnteprima", "Antepri&ma", Symbol::Preview}, {"cmdStampa", "Stam&pa", Symbol::Print}},
+        {{"cmdScadute", "Sca&dute", Symbol::Clock}}, browsingGroup(),
+        {{"cmdExcel", "E&xcel", Symbol::Export}},
+        {{"cmdGuida", "&Guida", Symbol::Help}, {"cmdEsci", "&Esci", Symbol::Exit}}};
     t.cancelledText = QStringLiteral("Tessera annullata");
     t.fields = {
         {"Tesserato", "Cognome e nome:", Kind::Edit, Place::Row, 0},
@@ -142,15 +142,24 @@ const CardForm& form()
     return f;
 }
 
-QToolButton* photoButton(const char* name, Symbol symbol, QWidget* parent)
+QToolButton* photoButton(const char* name, Symbol symbol, const QKeySequence& key, QWidget* parent)
 {
-    auto* button = new QToolButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(QIcon(Artwork::glyph(symbol, 48, QColor(0x1f, 0x3a, 0x5f))));
     button->setIconSize(QSize(18, 18));
-    button->setAutoRaise(true);
+    Keys::bind(button, key);
+    return button;
+}
+
+// A button with a caption beside the fields: the mouse leaves the focus in the field it was in.
+QPushButton* textButton(const char* name, const QString& text, Symbol symbol, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(QIcon(Artwork::glyph(symbol, 48, QColor(0x1f, 0x3a, 0x5f))));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -159,11 +168,7 @@ QToolButton* photoButton(const char* name, Symbol symbol, QWidget* parent)
 TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     : CardScreen(form(), parent)
 {
-    btnEmail = new QPushButton(QStringLiteral("Invia avviso scadenza"));
-    btnEmail->setObjectName(QStringLiteral("btnEmail"));
-    btnEmail->setIcon(QIcon(Artwork::glyph(Symbol::Mail, 48, QColor(0x1f, 0x3a, 0x5f))));
-    btnEmail->setCursor(Qt::PointingHandCursor);
-    btnEmail->setFocusPolicy(Qt::NoFocus);
+    btnEmail = textButton("btnEmail", QStringLiteral("Invia avvis&o scadenza"), Symbol::Mail, nullptr);
     build();
     cmdAllega = barButton(QStringLiteral("cmdAllega"));
     cmdAnteprima = barButton(QStringLiteral("cmdAnteprima"));
@@ -221,13 +226,9 @@ QWidget* TfrmAnagrafica::buildPhotoFrame()
     imgBianco->setObjectName(QStringLiteral("imgBianco"));
     imgBianco->setPixmap(QPixmap::fromImage(Artwork::silhouette(kPhotoBox)));
     imgBianco->hide();
-    btnZoom = photoButton("btnZoom", Symbol::Zoom, frame);
-    btnCancFoto = photoButton("btnCancFoto", Symbol::Clear, frame);
-    btnSfoglia = new QPushButton(QStringLiteral("Carica foto"), frame);
-    btnSfoglia->setObjectName(QStringLiteral("btnSfoglia"));
-    btnSfoglia->setIcon(QIcon(Artwork::glyph(Symbol::Photo, 48, QColor(0x1f, 0x3a, 0x5f))));
-    btnSfoglia->setCursor(Qt::PointingHandCursor);
-    btnSfoglia->setFocusPolicy(Qt::NoFocus);
+    btnZoom = photoButton("btnZoom", Symbol::Zoom, QKeySequence(Qt::ALT | Qt::Key_Z), frame);
+    btnCancFoto = photoButton("btnCancFoto", Symbol::Clear, QKeySequence(Qt::ALT | Qt::Key_F), frame);
+    btnSfoglia = textButton("btnSfoglia", QStringLiteral("&Carica foto"), Symbol::Photo, frame);
 
     auto* corners = new QHBoxLayout;
     corners->addWidget(btnZoom);

@@ -18,6 +18,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter and the space bar close the window as a click on the photo does; Escape closes it too.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QImage m_photo;

@@ -75,7 +75,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     }
     enterMovesAlong(QList<QLineEdit*>(m_criteria.begin(), m_criteria.end()));
     btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"), panAvvio);
-    btnCerca = pushButton(QStringLiteral("btnCerca"), QStringLiteral("Cerca"), panAvvio);
+    btnCerca = pushButton(QStringLiteral("btnCerca"), QStringLiteral("&Cerca"), panAvvio);
     lblAttendere = waitLabel(kWait, panAvvio);
 
     auto* criteriaButtons = new QHBoxLayout;
@@ -106,7 +106,7 @@ SearchWindow::SearchWindow(const SearchTable& table, QWidget* parent)
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
     lblTrovate->setFont(bold);
     btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), panContainer);
-    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa"), panContainer);
+    btnStampa = pushButton(QStringLiteral("btnStampa"), QStringLiteral("Stam&pa"), panContainer);
 
     auto* resultButtons = new QHBoxLayout;
     resultButtons->addWidget(btnChiudi);

@@ -1,6 +1,9 @@
 #include "ClickableLabel.h"
 
+#include "FocusFrame.h"
+
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace {
@@ -14,6 +17,15 @@ ClickableLabel::ClickableLabel(QWidget* parent)
     : QLabel(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // The mouse leaves the focus where it was; only the keyboard brings it here.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickableLabel::click()
+{
+    emit pressed();
+    emit released();
+    emit clicked();
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
@@ -31,6 +43,24 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+void ClickableLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            click();
+            return;
+        }
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    paintFocusFrame(*this);
+}
+
 LinkLabel::LinkLabel(
     const QPixmap& picture, const QString& text, const QFont& font, QWidget* parent, const QColor& colour)
     : QWidget(parent)
@@ -39,7 +69,10 @@ LinkLabel::LinkLabel(
     , m_colour(colour.isValid() ? colour : kLinkColour)
 {
     m_picture->setPixmap(picture);
+    m_picture->setFocusPolicy(Qt::NoFocus);
     m_text->setText(text);
+    // Room for the focus frame around the words.
+    m_text->setContentsMargins(6, 3, 6, 3);
     QFont f = font;
     f.setUnderline(true);
     m_text->setFont(f);

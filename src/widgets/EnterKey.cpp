@@ -27,13 +27,15 @@ protected:
 
 } // namespace
 
-void pressButtonsOnEnter(QWidget* window)
+void pressButtonsOnEnter(QWidget* window, QPushButton* defaultButton)
 {
     auto* filter = new EnterPresses(window);
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->installEventFilter(filter);
     }
+    if (defaultButton)
+        defaultButton->setDefault(true);
 }
 
 void enterMovesAlong(const QList<QLineEdit*>& fields)

@@ -1,6 +1,9 @@
 #include "StatusLine.h"
 
+#include "Keys.h"
+
 #include <QLabel>
+#include <QFocusEvent>
 #include <QMouseEvent>
 
 QLabel* StatusLine::panel(const QString& text, QWidget* parent)
@@ -21,7 +24,12 @@ StatusLine::StatusLine(QLabel* panInfo)
 
 void StatusLine::describe(QWidget* control, const QString& text)
 {
-    m_texts.insert(control, text);
+    describe(control, text, Keys::name(Keys::of(control)));
+}
+
+void StatusLine::describe(QWidget* control, const QString& text, const QString& key)
+{
+    m_texts.insert(control, Keys::describe(text, key));
     control->setMouseTracking(true);
     control->installEventFilter(this);
 }
@@ -34,6 +42,12 @@ void StatusLine::clearOver(QWidget* widget)
 
 bool StatusLine::eventFilter(QObject* watched, QEvent* event)
 {
+    // The keyboard bringing the focus to a described control shows its text as the mouse would.
+    if (event->type() == QEvent::FocusIn && m_texts.contains(watched)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            m_line->setText(m_texts.value(watched));
+    }
     if (event->type() == QEvent::MouseMove) {
         m_line->setText(m_texts.value(watched));
         // A described control keeps its move to itself, so that the panel behind it does not empty

@@ -60,7 +60,7 @@ TfrmGuida::TfrmGuida(QWidget* owner)
     layout->addWidget(txtGuida, 1);
     layout->addWidget(lnkWeb);
     layout->addWidget(btnChiudi, 0, Qt::AlignRight);
-    pressButtonsOnEnter(this);
+    pressButtonsOnEnter(this, btnChiudi);
 }
 
 void TfrmGuida::showTopic(QWidget* owner, const QString& topic)

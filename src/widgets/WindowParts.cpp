@@ -1,6 +1,7 @@
 #include "WindowParts.h"
 
 #include "ClickableLabel.h"
+#include "Keys.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@ QPushButton* pushButton(const QString& objectName, const QString& text, QWidget*
     button->setObjectName(objectName);
     button->setMinimumSize(minimum);
     button->setCursor(Qt::PointingHandCursor);
+    Keys::bindStandard(button);
     return button;
 }
 
@@ -19,6 +21,7 @@ ClickableLabel* iconButton(const QString& objectName, Artwork::Symbol symbol, in
     auto* icon = new ClickableLabel(parent);
     icon->setObjectName(objectName);
     icon->setPixmap(Artwork::icon(symbol, size));
+    Keys::bindStandard(icon);
     return icon;
 }
 

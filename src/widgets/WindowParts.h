@@ -12,11 +12,13 @@ class QWidget;
 
 // The small parts every window of the program builds alike.
 
-// A push button: its name and text, at least `minimum` in size, the hand cursor over it.
+// A push button: its name and text (a "&" marks the letter that Alt presses), at least `minimum`
+// in size, the hand cursor over it, and the standard key of its command (Keys::standard).
 QPushButton* pushButton(const QString& objectName, const QString& text, QWidget* parent,
     const QSize& minimum = QSize(120, 32));
 
-// A round icon that acts as a button (help, leave), with the hand cursor over it.
+// A round icon that acts as a button (help, leave), with the hand cursor over it and the standard
+// key of its command.
 ClickableLabel* iconButton(const QString& objectName, Artwork::Symbol symbol, int size, QWidget* parent);
 
 // The hidden "lblMemory" label where a caller leaves its mode word, starting with the text given.

@@ -862,7 +862,7 @@ private slots:
         QCOMPARE(screen->panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
         moveOver(screen->cmdDisponibili);
         QCOMPARE(screen->panInfo->text(),
-            QStringLiteral("Trova un DVD in archivio fra quelli disponibili per il prestito."));
+            QStringLiteral("Trova un DVD in archivio fra quelli disponibili per il prestito. (Alt+B)"));
         moveOver(screen->control("Titolo")); // a field without a text of its own
         QCOMPARE(screen->panInfo->text(), QString());
         moveOver(screen->control("Scadenza"));
@@ -874,7 +874,7 @@ private slots:
         moveOver(screen->btnGoogle);
         QCOMPARE(screen->panInfo->text(),
             QStringLiteral("Cerca sul Web, tramite Google, informazioni relative al DVD "
-                           "con il titolo indicato."));
+                           "con il titolo indicato. (F4 nel campo)"));
 
         QString title;
         int paragraphs = 0;
@@ -891,7 +891,7 @@ private slots:
             "informazioni riguardanti ciascun film o documentario."));
         const HelpTopic books = HelpTopic::load("libri");
         QCOMPARE(books.title, QStringLiteral("Archivio Libri."));
-        QCOMPARE(books.paragraphs.size(), 6);
+        QCOMPARE(books.paragraphs.size(), 7);
         QVERIFY(books.paragraphs.first().startsWith("L'ambiente per la gestione dei libri presenta una serie "
                                                     "di campi di testo in cui bisogna inserire le "
                                                     "informazioni riguardanti ciascuna opera."));

@@ -323,11 +323,14 @@ private slots:
             QTest::mouseMove(widget, widget->rect().center());
             return screen.panInfo->text();
         };
-        QCOMPARE(over(screen.imgLogo), QStringLiteral("Fare clic per caricare il logo della biblioteca."));
+        QCOMPARE(over(screen.imgLogo),
+            QStringLiteral("Fare clic per caricare il logo della biblioteca. (Alt+C)"));
         QCOMPARE(over(screen.lblPosizione), QString());
-        QCOMPARE(over(screen.titAssociazione), QStringLiteral("Fare clic per inserire i dati della biblioteca."));
+        QCOMPARE(over(screen.titAssociazione),
+            QStringLiteral("Fare clic per inserire i dati della biblioteca. (Alt+D)"));
         QCOMPARE(over(screen.txtTesserato), QString());
-        QCOMPARE(over(screen.cmdAnteprima), QStringLiteral("Visualizza l'anteprima di stampa della tessera corrente."));
+        QCOMPARE(over(screen.cmdAnteprima),
+            QStringLiteral("Visualizza l'anteprima di stampa della tessera corrente. (Alt+M)"));
     }
 };
 

@@ -571,11 +571,11 @@ private slots:
             QTest::mouseMove(widget, widget->rect().center());
             return screen->panInfo->text();
         };
-        QCOMPARE(over(screen->cmdSalva), QStringLiteral("Salva la scheda corrente in archivio."));
+        QCOMPARE(over(screen->cmdSalva), QStringLiteral("Salva la scheda corrente in archivio. (Ctrl+S)"));
         QCOMPARE(over(screen->lblPosizione), QString());
-        QCOMPARE(over(screen->btnZoom), QStringLiteral("Visualizza la foto a tutto schermo."));
+        QCOMPARE(over(screen->btnZoom), QStringLiteral("Visualizza la foto a tutto schermo. (Alt+Z)"));
         QCOMPARE(over(screen->findChild<QWidget*>("imgAnnullata")), QString());
-        QCOMPARE(over(screen->cmdIban), QStringLiteral("Controlla l'IBAN."));
+        QCOMPARE(over(screen->cmdIban), QStringLiteral("Controlla l'IBAN. (F4 nel campo)"));
         QCOMPARE(over(screen->control("Tesserato")), QString());
         QCOMPARE(over(screen->chkAnnullata),
             QStringLiteral("Contrassegna la tessera come annullata per escluderla dai risultati di ricerca."));
