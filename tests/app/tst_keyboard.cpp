@@ -284,7 +284,7 @@ private slots:
         QTest::newRow("VAT") << "PartitaIva" << int(Qt::Key_F4) << "frmPartitaIva";
         QTest::newRow("IBAN") << "Iban" << int(Qt::Key_F4) << "frmIban";
         QTest::newRow("e-mail") << "Email" << int(Qt::Key_F4) << "\"mailto:rossi@example.org\"";
-        QTest::newRow("zoom") << "Note" << int(Qt::ALT | Qt::Key_Z) << "frmZoom";
+        QTest::newRow("zoom") << "Note" << (Qt::ALT | Qt::Key_Z).toCombined() << "frmZoom";
         QTest::newRow("no button") << "Note" << int(Qt::Key_F4) << "";
     }
 
