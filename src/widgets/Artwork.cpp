@@ -1,9 +1,10 @@
 #include "Artwork.h"
 
+#include "WindowPlace.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -488,8 +489,7 @@ QPixmap credits(const QSize& size)
 
 void centreOnScreen(QWidget& window)
 {
-    if (const QScreen* screen = window.screen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+    WindowPlace::centre(window, nullptr);
 }
 
 void paintBackground(QPainter& painter, const QWidget& widget)

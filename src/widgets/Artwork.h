@@ -67,7 +67,7 @@ QPixmap aboutPage(const QSize& size);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 
-// Moves a window to the centre of the screen it is on.
+// Moves a window, title bar and borders included, to the centre of the free room of its screen.
 void centreOnScreen(QWidget& window);
 
 // Paints the steel-blue-to-white background of the menus and the password windows.
