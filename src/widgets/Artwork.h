@@ -55,6 +55,9 @@ QPixmap areaPicture(Symbol symbol, const QString& name, const QColor& colour, co
 QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size);
 // A round icon of a symbol.
 QPixmap icon(Symbol symbol, int size);
+// The pictures of the message boxes.
+enum class Alert { Information, Question, Warning, Error };
+QPixmap alert(Alert alert, int size);
 // A symbol alone, in one colour, for the button bars of the work screens.
 QPixmap glyph(Symbol symbol, int size, const QColor& colour);
 // The neutral head-and-shoulders picture of a member without a photo.
