@@ -3,13 +3,14 @@
 #include "Modal.h"
 #include "VisitorMode.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QInputDialog>
-#include <QLineEdit>
+#include <QLabel>
 #include <QList>
 #include <QSplitter>
 #include <QTreeView>
@@ -21,6 +22,8 @@ QList<QString> g_files;
 QList<std::optional<QString>> g_texts;
 constexpr QSize kFileDialogSize(860, 520);
 constexpr int kPlacesWidth = 150;
+// Room in a title bar beside its text: the window's icon, its buttons and their margins.
+constexpr int kTitleBarButtons = 160;
 
 // Visitors are shown no file dialog; in tests a scripted answer comes first.
 std::optional<QString> answerWithoutDialog()
@@ -103,15 +106,27 @@ QString Dialogs::saveFile(QWidget* parent, const QString& title, const QString& 
     return chooseFile(dialog);
 }
 
-std::optional<QString> Dialogs::askText(QWidget* parent, const QString& title, const QString& label, const QString& value)
+std::optional<QString> Dialogs::askNumber(
+    QWidget* parent, const QString& title, const QString& label, int value)
 {
-    if (g_testing)
-        return g_texts.isEmpty() ? std::nullopt : g_texts.takeFirst();
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, &ok);
-    if (!ok)
+    if (g_testing && !g_texts.isEmpty())
+        return g_texts.takeFirst();
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgNumero"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, 999);
+    dialog.setIntValue(value);
+    // The window manager draws the title in bold, between the window's icon and its buttons; the
+    // dialog's layout fixes its width, so the width is asked of the caption above the field.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    if (auto* caption = dialog.findChild<QLabel*>())
+        caption->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarButtons);
+    if (Modal::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return QString::number(dialog.intValue());
 }
 
 void Dialogs::startTesting()

@@ -107,7 +107,8 @@ Report sheet()
 } // namespace
 
 // Qt's own dialogs, as the program shows them (the file dialogs, the print dialog with its options
-// and its printer's properties, the preview with its page setup), speak Italian only.
+// and its printer's properties, the preview with its page setup, the copies dialog), speak
+// Italian only.
 class TestQtLanguage : public QObject {
     Q_OBJECT
 
@@ -208,6 +209,14 @@ private slots:
         });
         Printing::preview(nullptr, sheet());
         QCOMPARE(m_windows, QStringList({"QPrintPreviewDialog", "QPageSetupDialog"}));
+        QCOMPARE(englishIn(m_texts), QStringList());
+    }
+
+    void copiesDialog()
+    {
+        Modal::setDriver("dlgNumero", [this](QDialog& dialog) { walk(&dialog); });
+        Dialogs::askNumber(nullptr, QStringLiteral("Numero copie da stampare"), QStringLiteral("Copie:"), 1);
+        QCOMPARE(m_windows, QStringList({"QInputDialog"}));
         QCOMPARE(englishIn(m_texts), QStringList());
     }
 };
