@@ -3,6 +3,7 @@
 #include "DigitsOnly.h"
 #include "BarButton.h"
 #include "FieldHighlight.h"
+#include "FieldText.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "RecordType.h"
@@ -349,6 +350,8 @@ QWidget* CardScreen::makeControl(const CardField& field)
     control->setObjectName(QStringLiteral("txt") + name);
     control->setFont(fieldFont());
     control->setMinimumHeight(27);
+    if (field.code)
+        control->setMinimumWidth(codeWidth(edit, QLatin1String(field.code)));
     if (field.narrow) {
         const int chars = field.typedLimit ? field.typedLimit : capacity;
         const int width = chars <= 2 ? 50 : chars <= 4 ? 64 : chars <= 5 ? 74 : 118;
@@ -413,9 +416,9 @@ void CardScreen::setText(const QString& field, const QString& text)
         // A stored text longer than may be typed is shown whole, and can be shortened but not lengthened.
         if (const int limit = m_fields.value(field)->typedLimit)
             edit->setMaxLength(std::max(limit, int(text.size())));
-        edit->setText(text);
+        loadText(edit, text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        combo->setEditText(text);
+        loadText(combo, text);
     }
 }
 

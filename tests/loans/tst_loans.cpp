@@ -189,6 +189,9 @@ private slots:
         screen->btnImporta->click();
         QCOMPARE(screen->txtTesserato->text(), QStringLiteral("Rossi Mario"));
         QCOMPARE(screen->txtRecapito->text(), QStringLiteral("0544 123456"));
+        // Loaded texts show their beginning.
+        QCOMPARE(screen->txtTesserato->cursorPosition(), 0);
+        QCOMPARE(screen->txtRecapito->cursorPosition(), 0);
         QVERIFY(!QFile::exists(fx->file("2015.bib")));
         screen->btnVisualizza->click();
         QVERIFY(screen->panContainer->isVisible());
@@ -385,10 +388,12 @@ private slots:
         QCOMPARE(screen.titCodice->text(), QStringLiteral("L2"));
         QCOMPARE(screen.titData->text(), QStringLiteral("30/12/2014"));
         QCOMPARE(screen.lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(screen.titTitolo->cursorPosition(), 0);
 
         QString shown;
         Modal::setDriver("frmRendiLibro", [&](QDialog& d) {
             auto& confirm = static_cast<ReturnConfirm&>(d);
+            QCOMPARE(confirm.txtTitolo->cursorPosition(), 0);
             shown = confirm.txtTitolo->text() + '|' + confirm.txtScaffale->text() + '|' + confirm.lblPosizione->text();
             confirm.btnConferma->click();
         });
