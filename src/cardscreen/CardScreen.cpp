@@ -30,6 +30,7 @@ namespace {
 
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
+const QColor kReadOnlyBase(0xEC, 0xF0, 0xF4);
 // The panel every card screen is laid out in.
 const QSize kPanel(1016, 713);
 
@@ -336,16 +337,18 @@ QWidget* CardScreen::makeControl(const CardField& field)
     } else {
         edit = new QLineEdit;
         edit->setMaxLength(field.typedLimit ? field.typedLimit : capacity);
-        if (field.kind == CardField::Kind::ReadOnly) {
-            edit->setReadOnly(true);
-            QPalette p = edit->palette();
-            p.setColor(QPalette::Text, kCrimson);
-            edit->setPalette(p);
-        }
         control = edit;
     }
-    if (m_form.readOnly)
+    // A field that cannot be typed in looks it: the loan fields, and every field of a screen for
+    // looking at records. The loan fields keep their crimson text.
+    if (m_form.readOnly || field.kind == CardField::Kind::ReadOnly) {
         edit->setReadOnly(true);
+        QPalette p = control->palette();
+        p.setColor(QPalette::Base, kReadOnlyBase);
+        if (field.kind == CardField::Kind::ReadOnly)
+            p.setColor(QPalette::Text, kCrimson);
+        control->setPalette(p);
+    }
     applyTyping(field, edit);
     control->setObjectName(QStringLiteral("txt") + name);
     control->setFont(fieldFont());

@@ -442,6 +442,27 @@ private slots:
         QCOMPARE(marker, QStringLiteral("consulta_dvd"));
     }
 
+    // Fields that cannot be typed in look alike and unlike those that can: the loan fields of
+    // the card screens and every field of the visitors' screens.
+    void readOnlyFieldsLookReadOnly()
+    {
+        TfrmLibri card;
+        TfrmConsultaLibri visitors;
+        const QColor editable = card.control("Titolo")->palette().color(QPalette::Base);
+        const QColor readOnly = card.control("Prestato")->palette().color(QPalette::Base);
+        QVERIFY(readOnly != editable);
+        QCOMPARE(card.control("Scadenza")->palette().color(QPalette::Base), readOnly);
+        for (const char* field : {"Titolo", "Codice", "Genere", "Lingua", "Note", "Prestato", "Scadenza"}) {
+            QWidget* control = visitors.control(field);
+            QCOMPARE(control->palette().color(QPalette::Base), readOnly);
+            if (auto* combo = qobject_cast<QComboBox*>(control))
+                QCOMPARE(combo->lineEdit()->palette().color(QPalette::Base), readOnly);
+        }
+        const QColor crimson = card.control("Prestato")->palette().color(QPalette::Text);
+        QCOMPARE(visitors.control("Prestato")->palette().color(QPalette::Text), crimson);
+        QVERIFY(visitors.control("Titolo")->palette().color(QPalette::Text) != crimson);
+    }
+
     // A record's long texts show their beginning, on the card and on the visitors' card alike.
     void loadedTextsShowTheirBeginning()
     {
