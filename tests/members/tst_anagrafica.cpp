@@ -90,11 +90,13 @@ QString widestCode(const QLineEdit* field, const QString& form)
 }
 
 // Whether the field shows the whole of its text: with the cursor at the end, the text has not
-// scrolled to the left.
+// scrolled to the left (the field scrolls as it paints itself).
 bool showsWhole(QLineEdit* field)
 {
-    const auto cursorX
-        = [field] { return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+    const auto cursorX = [field] {
+        field->repaint();
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
     field->setCursorPosition(0);
     const int start = cursorX();
     field->setCursorPosition(int(field->text().size()));
@@ -414,6 +416,7 @@ private slots:
         const QString window = "frm" + field;
         Modal::setDriver(window, [&](QDialog& d) {
             auto& check = static_cast<CheckWindow&>(d);
+            QVERIFY(QTest::qWaitForWindowExposed(&check));
             QCOMPARE(check.edit->text(), code);
             QVERIFY2(showsWhole(check.edit), qPrintable(QString::number(check.edit->width())));
             QVERIFY(check.width() <= 1280);
