@@ -1,4 +1,5 @@
 #include "Language.h"
+#include "Look.h"
 #include "Memory.h"
 #include "Screens.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lettoria"));
     installItalianTranslations(application);
+    installLook();
 
     Screens screens;
     screens.start();

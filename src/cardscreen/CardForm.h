@@ -40,6 +40,8 @@ struct CardField {
     QStringList (*items)() = nullptr;
     // A field that holds more than the user may type: what may be typed (0: the whole field).
     int typedLimit = 0;
+    // A field that holds a code: the code's widest form (see codeWidth()), which it shows whole.
+    const char* code = nullptr;
 };
 
 // A save check: the field that must not be empty, its message and the field that takes the focus.

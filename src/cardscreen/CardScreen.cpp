@@ -4,6 +4,7 @@
 #include "DigitsOnly.h"
 #include "EnterKey.h"
 #include "FieldHighlight.h"
+#include "FieldText.h"
 #include "FocusFrame.h"
 #include "Keys.h"
 #include "MessageBox.h"
@@ -32,6 +33,7 @@ namespace {
 
 const QColor kCrimson(0xDC, 0x14, 0x3C);
 const QColor kInk(0x1F, 0x3A, 0x5F);
+const QColor kReadOnlyBase(0xEC, 0xF0, 0xF4);
 // The panel every card screen is laid out in.
 const QSize kPanel(1016, 713);
 // The key that presses the button at a field's right, from the field.
@@ -361,20 +363,24 @@ QWidget* CardScreen::makeControl(const CardField& field)
     } else {
         edit = new QLineEdit;
         edit->setMaxLength(field.typedLimit ? field.typedLimit : capacity);
-        if (field.kind == CardField::Kind::ReadOnly) {
-            edit->setReadOnly(true);
-            QPalette p = edit->palette();
-            p.setColor(QPalette::Text, kCrimson);
-            edit->setPalette(p);
-        }
         control = edit;
     }
-    if (m_form.readOnly)
+    // A field that cannot be typed in looks it: the loan fields, and every field of a screen for
+    // looking at records. The loan fields keep their crimson text.
+    if (m_form.readOnly || field.kind == CardField::Kind::ReadOnly) {
         edit->setReadOnly(true);
+        QPalette p = control->palette();
+        p.setColor(QPalette::Base, kReadOnlyBase);
+        if (field.kind == CardField::Kind::ReadOnly)
+            p.setColor(QPalette::Text, kCrimson);
+        control->setPalette(p);
+    }
     applyTyping(field, edit);
     control->setObjectName(QStringLiteral("txt") + name);
     control->setFont(fieldFont());
     control->setMinimumHeight(27);
+    if (field.code)
+        control->setMinimumWidth(codeWidth(edit, QLatin1String(field.code)));
     if (field.narrow) {
         const int chars = field.typedLimit ? field.typedLimit : capacity;
         const int width = chars <= 2 ? 50 : chars <= 4 ? 64 : chars <= 5 ? 74 : 118;
@@ -439,9 +445,9 @@ void CardScreen::setText(const QString& field, const QString& text)
         // A stored text longer than may be typed is shown whole, and can be shortened but not lengthened.
         if (const int limit = m_fields.value(field)->typedLimit)
             edit->setMaxLength(std::max(limit, int(text.size())));
-        edit->setText(text);
+        loadText(edit, text);
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        combo->setEditText(text);
+        loadText(combo, text);
     }
 }
 

@@ -212,8 +212,8 @@ void TfrmStatistiche::btnStampaClick()
 {
     if (!MessageBox::question(this, kPrintQuestion))
         return;
-    const auto answer = Dialogs::askText(this, QStringLiteral("Numero copie da stampare"), QStringLiteral("Copie:"),
-        QStringLiteral("1"));
+    const auto answer
+        = Dialogs::askNumber(this, QStringLiteral("Numero copie da stampare"), QStringLiteral("Copie:"), 1);
     if (!answer)
         return;
     QString copies = ShortString::trimmed(*answer);

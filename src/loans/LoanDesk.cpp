@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "ClickableLabel.h"
 #include "EnterKey.h"
+#include "FieldText.h"
 #include "ListLines.h"
 #include "ListReport.h"
 #include "LoanRegister.h"
@@ -269,9 +270,9 @@ void LoanDesk::btnImportaClick()
     window.lblMemory->setText(m_marker);
     connect(&window, &SearchWindow::recordChosen, this,
         [this](qint64, const QHash<QString, QString>& values) {
-            txtTesserato->setText(values.value(QStringLiteral("Tesserato")));
-            txtNumTessera->setText(values.value(QStringLiteral("NumTessera")));
-            txtRecapito->setText(values.value(QStringLiteral("Recapito")));
+            loadText(txtTesserato, values.value(QStringLiteral("Tesserato")));
+            loadText(txtNumTessera, values.value(QStringLiteral("NumTessera")));
+            loadText(txtRecapito, values.value(QStringLiteral("Recapito")));
         });
     Modal::exec(window);
 }
@@ -290,9 +291,9 @@ bool LoanDesk::memberChosen()
 
 void LoanDesk::openCard()
 {
-    titTesserato->setText(ShortString::trimmed(txtTesserato->text()));
-    titNumTessera->setText(ShortString::trimmed(txtNumTessera->text()));
-    titRecapito->setText(ShortString::trimmed(txtRecapito->text()));
+    loadText(titTesserato, ShortString::trimmed(txtTesserato->text()));
+    loadText(titNumTessera, ShortString::trimmed(txtNumTessera->text()));
+    loadText(titRecapito, ShortString::trimmed(txtRecapito->text()));
     for (QLineEdit* field : {titTipo, titCodice, titTitolo, titDataSca, titData, titDataRes})
         field->clear();
 }

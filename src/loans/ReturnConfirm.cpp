@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "EnterKey.h"
+#include "FieldText.h"
 #include "RecordType.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
@@ -84,12 +85,12 @@ ReturnConfirm::ReturnConfirm(bool book, const QString& code, QWidget* parent)
         if (codice.read(bytes) != wanted)
             return true;
         const QHash<QString, QString> values = type.values(bytes);
-        txtTitolo->setText(values.value(QStringLiteral("Titolo")));
-        txtCodice->setText(values.value(QStringLiteral("Codice")));
-        txtScaffale->setText(values.value(QStringLiteral("Scaffale")));
-        txtAutore->setText(values.value(book ? QStringLiteral("Autore") : QStringLiteral("Regia")));
-        txtNazione->setText(values.value(QStringLiteral("Nazione")));
-        txtGenere->setText(values.value(QStringLiteral("Genere")));
+        loadText(txtTitolo, values.value(QStringLiteral("Titolo")));
+        loadText(txtCodice, values.value(QStringLiteral("Codice")));
+        loadText(txtScaffale, values.value(QStringLiteral("Scaffale")));
+        loadText(txtAutore, values.value(book ? QStringLiteral("Autore") : QStringLiteral("Regia")));
+        loadText(txtNazione, values.value(QStringLiteral("Nazione")));
+        loadText(txtGenere, values.value(QStringLiteral("Genere")));
         lblPosizione->setText(QString::number(n));
         return false;
     });

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 TfrmCalendario::TfrmCalendario(QWidget* parent)
@@ -30,7 +31,16 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
     calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
     calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calAppuntamenti->setGridVisible(true);
-    calAppuntamenti->setSelectedDate(Clock::today());
+    // A loan falls due today at the earliest: the days before cannot be chosen, and their numbers
+    // are greyed like those of the months around, which Qt greys already (it only greys the
+    // background of a day out of range). No month before today's can be shown.
+    const QDate today = Clock::today();
+    calAppuntamenti->setMinimumDate(today);
+    QTextCharFormat unavailable;
+    unavailable.setForeground(calAppuntamenti->palette().brush(QPalette::Disabled, QPalette::Text));
+    for (QDate day = QDate(today.year(), today.month(), 1); day < today; day = day.addDays(1))
+        calAppuntamenti->setDateTextFormat(day, unavailable);
+    calAppuntamenti->setSelectedDate(today);
     btnImportaData = pushButton(QStringLiteral("btnImportaData"), QStringLiteral("&Importa"), this);
     btnAnnulla = pushButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
 

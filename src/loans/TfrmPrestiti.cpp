@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Dates.h"
 #include "FieldHighlight.h"
+#include "FieldText.h"
 #include "ListLines.h"
 #include "LoanRegister.h"
 #include "MessageBox.h"
@@ -192,8 +193,8 @@ void TfrmPrestiti::lend(bool book, qint64 n)
     if (!*marked)
         return MessageBox::warning(this, kNoLongerAvailable.arg(book ? QStringLiteral("il libro") : QStringLiteral("il DVD")));
 
-    titTitolo->setText(item.value(QStringLiteral("Titolo")));
-    titCodice->setText(item.value(QStringLiteral("Codice")));
+    loadText(titTitolo, item.value(QStringLiteral("Titolo")));
+    loadText(titCodice, item.value(QStringLiteral("Codice")));
     titTipo->setText(book ? QStringLiteral("Libro") : QStringLiteral("DVD"));
     const TSchedaPrestito loan = loanOnCard();
     const auto number = Archive<TSchedaPrestito>(lblFile->text()).append(loan);

@@ -3,6 +3,7 @@
 #include "DigitsOnly.h"
 #include "Clock.h"
 #include "Dates.h"
+#include "FieldText.h"
 #include "LoanRegister.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -142,11 +143,11 @@ void TfrmRestituzioni::lineChosen()
     const auto loan = n > 0 ? Archive<TSchedaPrestito>(lblFile->text()).read(n) : std::nullopt;
     if (!loan)
         return;
-    titTipo->setText(loan->Tipo);
-    titCodice->setText(loan->Codice);
-    titTitolo->setText(loan->Titolo);
-    titData->setText(loan->Data);
-    titDataSca->setText(loan->DataSca);
+    loadText(titTipo, loan->Tipo);
+    loadText(titCodice, loan->Codice);
+    loadText(titTitolo, loan->Titolo);
+    loadText(titData, loan->Data);
+    loadText(titDataSca, loan->DataSca);
     lblPosizione->setText(QString::number(n));
 }
 

@@ -5,6 +5,7 @@
 #include "CardDialogs.h"
 #include "ClickableLabel.h"
 #include "Dialogs.h"
+#include "FieldText.h"
 #include "IniFile.h"
 #include "Keys.h"
 #include "Modal.h"
@@ -439,10 +440,10 @@ void TfrmTessera::editLibrary()
 {
     TfrmDatiEnte dialog(this);
     dialog.lblMemory->setText(QStringLiteral("tessera"));
-    dialog.txtAssociazione->setText(ShortString::trimmed(titAssociazione->text()));
-    dialog.txtSottotitolo01->setText(ShortString::trimmed(titSottotitolo01->text()));
-    dialog.txtSottotitolo02->setText(ShortString::trimmed(titSottotitolo02->text()));
-    dialog.txtAnnotazioni->setText(ShortString::trimmed(titAnnotazioni->text()));
+    loadText(dialog.txtAssociazione, ShortString::trimmed(titAssociazione->text()));
+    loadText(dialog.txtSottotitolo01, ShortString::trimmed(titSottotitolo01->text()));
+    loadText(dialog.txtSottotitolo02, ShortString::trimmed(titSottotitolo02->text()));
+    loadText(dialog.txtAnnotazioni, ShortString::trimmed(titAnnotazioni->text()));
     connect(&dialog, &TfrmDatiEnte::applied, this, [this](const QStringList& lines) {
         titAssociazione->setText(lines.at(0));
         titSottotitolo01->setText(lines.at(1));

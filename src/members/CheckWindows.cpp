@@ -3,6 +3,7 @@
 #include "DigitsOnly.h"
 #include "Artwork.h"
 #include "EnterKey.h"
+#include "FieldText.h"
 #include "IdentifierChecks.h"
 #include "MessageBox.h"
 #include "ShortString.h"
@@ -91,17 +92,17 @@ CheckVerdict iban(const QString& text)
 }
 
 const CheckTable kTaxCode {QStringLiteral("frmCodFisc"), QStringLiteral(" Controllo codice fiscale"),
-    QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc", 16, false,
-    true, true, taxCode};
+    QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."), "txtCodFisc", 16,
+    IdentifierChecks::kTaxCodeForm, false, true, true, taxCode};
 const CheckTable kVatNumber {QStringLiteral("frmPartitaIva"), QStringLiteral(" Controllo partita IVA"),
     QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."), "txtPartitaIva",
-    11, true, false, false, vatNumber};
+    11, IdentifierChecks::kVatNumberForm, true, false, false, vatNumber};
 const CheckTable kCard {QStringLiteral("frmCarta"), QStringLiteral(" Controllo carta di credito"),
-    QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."), "txtNumero",
-    30, true, true, false, card};
+    QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
+    "txtNumero", 30, IdentifierChecks::kCardForm, true, true, false, card};
 const CheckTable kIban {QStringLiteral("frmIban"), QStringLiteral(" Controllo IBAN"),
-    QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."), "txtIban", 27, false, true, true,
-    iban};
+    QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."), "txtIban", 27,
+    IdentifierChecks::kIbanForm, false, true, true, iban};
 
 // The banner: the window's name beside a check mark on a steel-blue band.
 QPixmap banner(const QString& caption, const QSize& size)
@@ -135,11 +136,9 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
 {
     setObjectName(table.objectName);
     setWindowTitle(table.caption);
-    setFixedSize(480, 262);
 
     imgBanner = new QLabel(this);
     imgBanner->setObjectName(QStringLiteral("imgBanner"));
-    imgBanner->setPixmap(banner(table.caption, QSize(452, 64)));
     lblIstruzioni = new QLabel(table.instruction, this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setWordWrap(true);
@@ -152,6 +151,7 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
     QFont big(QStringLiteral("Verdana"), 20);
     big.setBold(true);
     edit->setFont(big);
+    edit->setMinimumWidth(codeWidth(edit, QLatin1String(table.form)));
     if (table.digitsOnly)
         digitsOnly(edit);
     if (table.upperCase) {
@@ -162,7 +162,7 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
         });
     }
     edit->installEventFilter(this);
-    edit->setText(text);
+    loadText(edit, text);
 
     btnControlla = pushButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this, QSize(120, 34));
     btnChiudi = pushButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this, QSize(120, 34));
@@ -181,6 +181,10 @@ CheckWindow::CheckWindow(const CheckTable& table, const QString& text, QWidget* 
     layout->addLayout(line);
     layout->addStretch();
     layout->addLayout(foot);
+    // As wide as the whole code needs, and never narrower than the usual 480.
+    const int width = std::max(480, layout->totalMinimumSize().width());
+    setFixedSize(width, 262);
+    imgBanner->setPixmap(banner(table.caption, QSize(width - 28, 64)));
 
     connect(edit, &QLineEdit::returnPressed, btnControlla, qOverload<>(&QWidget::setFocus));
     connect(btnControlla, &QPushButton::clicked, this, &CheckWindow::btnControllaClick);

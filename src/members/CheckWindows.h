@@ -21,6 +21,7 @@ struct CheckTable {
     QString instruction;
     const char* editName;
     int maxLength;
+    const char* form; // the code's widest form, which the edit shows whole
     bool digitsOnly;
     bool upperCase; // trimmed and upper-cased at every change made by typing
     bool upperOnRelease; // and at every key release

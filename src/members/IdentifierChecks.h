@@ -26,4 +26,14 @@ QString cardBrand(const QString& trimmedNumber, int type);
 // than digits, letters and blanks make it wrong.
 bool ibanValid(const QString& text);
 
+// The widest form of each identifier, as codeWidth() reads it ('9' a digit, 'A' a letter, 'X'
+// either), so that the fields that show one are wide enough for the whole of it.
+// Six letters of name and surname, year, month letter, day, place letter and number, check letter.
+inline const char* const kTaxCodeForm = "AAAAAA99A99A999A";
+inline const char* const kVatNumberForm = "99999999999";
+// The longest card numbers have 19 digits.
+inline const char* const kCardForm = "9999999999999999999";
+// Country, check digits, CIN letter, ABI and CAB bank codes, and an account of 12 letters or digits.
+inline const char* const kIbanForm = "AA99A9999999999XXXXXXXXXXXX";
+
 } // namespace IdentifierChecks

@@ -7,6 +7,7 @@
 #include "Dates.h"
 #include "Dialogs.h"
 #include "ExportWindow.h"
+#include "IdentifierChecks.h"
 #include "Keys.h"
 #include "MemberSheet.h"
 #include "Printing.h"
@@ -85,22 +86,29 @@ CardForm memberForm()
         {"ComuneRes", "Comune di residenza:", Kind::Edit, Place::Beside, 1},
         {"ProvRes", "Prov.", Kind::Combo, Place::Beside, 1, true, Typing::Upper, nullptr, Symbol::Check,
             ComboLists::provinces},
-        {"CapRes", "CAP:", Kind::Edit, Place::Beside, 1, true},
-        {"IndirizzoRes", "Via e numero civico:", Kind::Edit, Place::Row, 1},
-        {"Preavviso", "Giorni di preavviso:", Kind::Edit, Place::Beside, 1, true, Typing::Digits},
-        {"Titoli", "Titolo di studio e altre qualifiche:", Kind::Edit, Place::Row, 1},
+        // The postcode opens the address row and the notice days the qualifications' row, so that
+        // the town beside the sex and the address have their room.
+        {"CapRes", "CAP:", Kind::Edit, Place::Row, 1, true},
+        {"IndirizzoRes", "Via e numero civico:", Kind::Edit, Place::Beside, 1},
+        {"Preavviso", "Giorni di preavviso:", Kind::Edit, Place::Row, 1, true, Typing::Digits},
+        {"Titoli", "Titolo di studio e altre qualifiche:", Kind::Edit, Place::Beside, 1},
         {"TelCasa", "Tel. casa:", Kind::Edit, Place::Left, 2},
         {"TelUff", "Tel. ufficio:", Kind::Edit, Place::Right, 2},
         {"TelCel", "Tel. cellulare:", Kind::Edit, Place::Left, 2},
         {"Recapito", "Recapito preferenziale:", Kind::Edit, Place::Right, 2},
         {"Fax", "Fax:", Kind::Edit, Place::Left, 2},
         {"Email", "E-mail:", Kind::Edit, Place::Right, 2, false, Typing::Trimmed, "cmdEmail", Symbol::Mail},
-        {"CodFisc", "Codice fiscale:", Kind::Edit, Place::Left, 3, false, Typing::Upper, "cmdCodFisc"},
-        {"Carta", "Carta di credito n.", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdCarta"},
+        {"CodFisc", "Codice fiscale:", Kind::Edit, Place::Left, 3, false, Typing::Upper, "cmdCodFisc",
+            Symbol::Check, nullptr, 0, IdentifierChecks::kTaxCodeForm},
+        {"Carta", "Carta di credito n.", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdCarta",
+            Symbol::Check, nullptr, 0, IdentifierChecks::kCardForm},
         {"ScadeCarta", "Scadenza carta di credito:", Kind::Edit, Place::Left, 3},
-        {"PartitaIva", "Partita IVA:", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdPartitaIva"},
-        {"Iban", "IBAN:", Kind::Edit, Place::Left, 3, false, Typing::Upper, "cmdIban"},
-        {"Intestatario", "Intestatario C/C:", Kind::Edit, Place::Right, 3},
+        {"PartitaIva", "Partita IVA:", Kind::Edit, Place::Right, 3, false, Typing::Digits, "cmdPartitaIva",
+            Symbol::Check, nullptr, 0, IdentifierChecks::kVatNumberForm},
+        // The IBAN is too long for half a row: the account holder stands beside it.
+        {"Iban", "IBAN:", Kind::Edit, Place::Row, 3, false, Typing::Upper, "cmdIban", Symbol::Check, nullptr,
+            0, IdentifierChecks::kIbanForm},
+        {"Intestatario", "Intestatario C/C:", Kind::Edit, Place::Beside, 3},
         {"Note", "Note:", Kind::Edit, Place::Row, 4},
     };
     t.sectionPictures = {Symbol::Card, Symbol::Member, Symbol::Mail, Symbol::Check, Symbol::Notes};

@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "WindowPlace.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -9,6 +11,19 @@ QList<MessageBox::Answer> g_script;
 QList<MessageBox::Shown> g_shown;
 
 const char* const kTitle = "Lettoria 3.0";
+
+// Qt sizes a message box only as it shows it: it is centred on its caller then.
+class CentredBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        WindowPlace::centre(*this, parentWidget());
+    }
+};
 
 } // namespace
 
@@ -46,7 +61,7 @@ MessageBox::Answer MessageBox::show(QWidget* parent, Kind kind, const QString& t
         return kind == Kind::Question ? Answer::Yes : Answer::Ok;
     }
 
-    QMessageBox box(parent);
+    CentredBox box(parent);
     box.setWindowTitle(QString::fromLatin1(kTitle));
     box.setText(text);
     switch (kind) {

@@ -1,5 +1,7 @@
 #include "Modal.h"
 
+#include "WindowPlace.h"
+
 #include <QDialog>
 #include <QHash>
 
@@ -13,6 +15,13 @@ QStringList g_opened;
 
 int Modal::exec(QDialog& dialog)
 {
+    // Laid out at its own size, then centred on its caller, frame and all; Qt's own placement
+    // leaves it up to 40 pixels above the centre under a window manager.
+    if (!dialog.testAttribute(Qt::WA_Resized))
+        dialog.adjustSize();
+    // A maximised window fills the screen wherever it is put (and moving it would restore it).
+    if (!dialog.isMaximized())
+        WindowPlace::centre(dialog, dialog.parentWidget());
     if (!g_testing)
         return dialog.exec();
 

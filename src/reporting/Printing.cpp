@@ -6,6 +6,7 @@
 #include "ProgramFolder.h"
 #include "ReportRenderer.h"
 #include "VisitorMode.h"
+#include "WindowPlace.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,11 +14,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
 
 namespace {
 
@@ -129,6 +133,30 @@ void printThroughOurDialog(QPrintPreviewDialog& dialog, QPrinter& printer, const
     }
 }
 
+// Qt writes the zoom as "59.3%", and reads back only what it writes: the preview shows whole
+// percentages, as an Italian reader writes them and as Qt reads them.
+void wholePercentages(QPrintPreviewDialog& dialog)
+{
+    auto* zoom = dialog.findChild<QComboBox*>();
+    if (!zoom || !zoom->lineEdit())
+        return;
+    {
+        // Taking an item away must not choose the next one as the zoom.
+        const QSignalBlocker quiet(zoom);
+        for (int i = zoom->count() - 1; i >= 0; --i) {
+            if (zoom->itemText(i).contains(QLatin1Char('.')))
+                zoom->removeItem(i);
+        }
+    }
+    QLineEdit* edit = zoom->lineEdit();
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        static const QRegularExpression decimal(QStringLiteral("^(\\d+\\.\\d+)%$"));
+        const QRegularExpressionMatch match = decimal.match(text);
+        if (match.hasMatch())
+            edit->setText(QStringLiteral("%1%").arg(qRound(match.captured(1).toDouble())));
+    });
+}
+
 } // namespace
 
 namespace Printing {
@@ -172,7 +200,13 @@ void preview(QWidget* parent, const Report& report)
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     dialog.setObjectName(QStringLiteral("dlgAnteprima"));
     dialog.setWindowTitle(QStringLiteral(" Anteprima di stampa"));
-    dialog.resize(1000, 760);
+    // All the room the screen leaves free, whatever frame the window manager puts around it;
+    // restored, it stands at the centre of its caller.
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    dialog.resize(screen->availableGeometry().size() * 3 / 4);
+    WindowPlace::centre(dialog, parent);
+    dialog.setWindowState(Qt::WindowMaximized);
+    wholePercentages(dialog);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
         [&report](QPrinter* target) { printOn(*target, report); });
     printThroughOurDialog(dialog, printer, report);

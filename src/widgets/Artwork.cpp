@@ -1,15 +1,18 @@
 #include "Artwork.h"
 
+#include "WindowPlace.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 #include <QWidget>
 
 namespace {
 
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kInk(0x1F, 0x3A, 0x5F);
+const QColor kRed(0xC0, 0x39, 0x2B);
+const QColor kAmber(0xE0, 0x8E, 0x0B);
 
 QPixmap blank(const QSize& size)
 {
@@ -258,6 +261,23 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
     }
 }
 
+// The symbol in white on a round badge of the colour given.
+QPixmap disc(Artwork::Symbol symbol, int size, const QColor& colour)
+{
+    QPixmap pixmap = blank(QSize(size, size));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF round(1, 1, size - 2, size - 2);
+    QLinearGradient g(round.topLeft(), round.bottomLeft());
+    g.setColorAt(0, colour.lighter(130));
+    g.setColorAt(1, colour.darker(110));
+    p.setBrush(g);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(round);
+    drawSymbol(p, symbol, round.adjusted(size * 0.2, size * 0.2, -size * 0.2, -size * 0.2), Qt::white);
+    return pixmap;
+}
+
 } // namespace
 
 namespace Artwork {
@@ -345,20 +365,43 @@ QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size)
 
 QPixmap icon(Symbol symbol, int size)
 {
+    const QColor colour = symbol == Symbol::Exit ? kRed
+        : symbol == Symbol::Pdf                  ? QColor(0xB0, 0x30, 0x30)
+                                                 : kSteelBlue;
+    return disc(symbol, size, colour);
+}
+
+QPixmap alert(Alert alert, int size)
+{
+    switch (alert) {
+    case Alert::Information:
+        return icon(Symbol::Info, size);
+    case Alert::Question:
+        return icon(Symbol::Help, size);
+    case Alert::Error:
+        return disc(Symbol::Clear, size, kRed);
+    case Alert::Warning:
+        break;
+    }
+    // A rounded amber triangle with a white exclamation mark.
     QPixmap pixmap = blank(QSize(size, size));
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF disc(1, 1, size - 2, size - 2);
-    const QColor colour = symbol == Symbol::Exit ? QColor(0xC0, 0x39, 0x2B)
-        : symbol == Symbol::Pdf                  ? QColor(0xB0, 0x30, 0x30)
-                                                 : kSteelBlue;
-    QLinearGradient g(disc.topLeft(), disc.bottomLeft());
-    g.setColorAt(0, colour.lighter(130));
-    g.setColorAt(1, colour.darker(110));
+    const qreal s = size;
+    QPainterPath triangle;
+    triangle.moveTo(s * 0.5, s * 0.06);
+    triangle.lineTo(s * 0.97, s * 0.9);
+    triangle.lineTo(s * 0.03, s * 0.9);
+    triangle.closeSubpath();
+    QLinearGradient g(0, 0, 0, s);
+    g.setColorAt(0, kAmber.lighter(125));
+    g.setColorAt(1, kAmber.darker(110));
     p.setBrush(g);
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(disc);
-    drawSymbol(p, symbol, disc.adjusted(size * 0.2, size * 0.2, -size * 0.2, -size * 0.2), Qt::white);
+    p.setPen(QPen(g, s * 0.08, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(triangle);
+    p.setPen(QPen(Qt::white, s * 0.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(s * 0.5, s * 0.36), QPointF(s * 0.5, s * 0.6));
+    p.drawPoint(QPointF(s * 0.5, s * 0.76));
     return pixmap;
 }
 
@@ -488,8 +531,7 @@ QPixmap credits(const QSize& size)
 
 void centreOnScreen(QWidget& window)
 {
-    if (const QScreen* screen = window.screen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
+    WindowPlace::centre(window, nullptr);
 }
 
 void paintBackground(QPainter& painter, const QWidget& widget)

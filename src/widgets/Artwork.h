@@ -55,6 +55,9 @@ QPixmap areaPicture(Symbol symbol, const QString& name, const QColor& colour, co
 QPixmap areaButton(const QString& text, const QColor& colour, const QSize& size);
 // A round icon of a symbol.
 QPixmap icon(Symbol symbol, int size);
+// The pictures of the message boxes.
+enum class Alert { Information, Question, Warning, Error };
+QPixmap alert(Alert alert, int size);
 // A symbol alone, in one colour, for the button bars of the work screens.
 QPixmap glyph(Symbol symbol, int size, const QColor& colour);
 // The neutral head-and-shoulders picture of a member without a photo.
@@ -67,7 +70,7 @@ QPixmap aboutPage(const QSize& size);
 // The credits picture of the credits window.
 QPixmap credits(const QSize& size);
 
-// Moves a window to the centre of the screen it is on.
+// Moves a window, title bar and borders included, to the centre of the free room of its screen.
 void centreOnScreen(QWidget& window);
 
 // Paints the steel-blue-to-white background of the menus and the password windows.

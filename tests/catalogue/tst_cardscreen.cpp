@@ -442,6 +442,56 @@ private slots:
         QCOMPARE(marker, QStringLiteral("consulta_dvd"));
     }
 
+    // Fields that cannot be typed in look alike and unlike those that can: the loan fields of
+    // the card screens and every field of the visitors' screens.
+    void readOnlyFieldsLookReadOnly()
+    {
+        TfrmLibri card;
+        TfrmConsultaLibri visitors;
+        const QColor editable = card.control("Titolo")->palette().color(QPalette::Base);
+        const QColor readOnly = card.control("Prestato")->palette().color(QPalette::Base);
+        QVERIFY(readOnly != editable);
+        QCOMPARE(card.control("Scadenza")->palette().color(QPalette::Base), readOnly);
+        for (const char* field : {"Titolo", "Codice", "Genere", "Lingua", "Note", "Prestato", "Scadenza"}) {
+            QWidget* control = visitors.control(field);
+            QCOMPARE(control->palette().color(QPalette::Base), readOnly);
+            if (auto* combo = qobject_cast<QComboBox*>(control))
+                QCOMPARE(combo->lineEdit()->palette().color(QPalette::Base), readOnly);
+        }
+        const QColor crimson = card.control("Prestato")->palette().color(QPalette::Text);
+        QCOMPARE(visitors.control("Prestato")->palette().color(QPalette::Text), crimson);
+        QVERIFY(visitors.control("Titolo")->palette().color(QPalette::Text) != crimson);
+    }
+
+    // A record's long texts show their beginning, on the card and on the visitors' card alike.
+    void loadedTextsShowTheirBeginning()
+    {
+        TSchedaLibro b;
+        b.Titolo = QStringLiteral("Storia della letteratura italiana dalle origini ai giorni nostri, con "
+                                  "antologia dei testi, note di commento e un ampio apparato critico");
+        b.Codice = QStringLiteral("LIB-2015-000127");
+        b.Genere = QStringLiteral("Storia della letteratura italiana e delle sue scuole regionali");
+        b.Prestato = QStringLiteral("Tessera n. 2015/000127-BIBLIOTECA-COMUNALE-DI-CASTELNUOVO");
+        b.Annullata = ShortString::kNo;
+        Archive<TSchedaLibro>().append(b);
+        TfrmLibri card;
+        TfrmConsultaLibri visitors;
+        for (CardScreen* screen : std::initializer_list<CardScreen*> {&card, &visitors}) {
+            screen->show();
+            QVERIFY(QTest::qWaitForWindowExposed(screen));
+            screen->cmdPrimo->click();
+            for (const char* field : {"Titolo", "Codice", "Genere", "Prestato"}) {
+                QWidget* control = screen->control(field);
+                auto* line = qobject_cast<QLineEdit*>(control);
+                if (auto* combo = qobject_cast<QComboBox*>(control))
+                    line = combo->lineEdit();
+                QVERIFY2(!line->text().isEmpty(), field);
+                QCOMPARE(line->cursorPosition(), 0);
+            }
+            screen->hide();
+        }
+    }
+
     // The lists are typing aids: what is typed is what is stored, never a completed item.
     void combosNeverCompleteTheTypedText()
     {

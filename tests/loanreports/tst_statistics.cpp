@@ -2,16 +2,19 @@
 #include "ClickableLabel.h"
 #include "Dialogs.h"
 #include "MessageBox.h"
+#include "Modal.h"
 #include "Printing.h"
 #include "RecordFile.h"
 #include "TestFixture.h"
 #include "TfrmStatistiche.h"
 
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 namespace {
@@ -149,6 +152,34 @@ private slots:
             QCOMPARE(page.object("ChartStats")->chart.points.at(2).value, 2);
             QVERIFY(QFileInfo(Printing::printed().at(0).pdf).size() > 1000);
         }
+    }
+
+    // The copies are asked in a number field, in a dialog wide enough for its whole title.
+    void copiesDialogShowsItsTitle()
+    {
+        storeLoans(*fx);
+        TfrmStatistiche screen;
+        screen.show();
+        screen.btnApri->click();
+        Modal::setDriver("dlgNumero", [](QDialog& d) {
+            auto& dialog = static_cast<QInputDialog&>(d);
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Numero copie da stampare"));
+            QCOMPARE(dialog.labelText(), QStringLiteral("Copie:"));
+            auto* number = dialog.findChild<QSpinBox*>();
+            QVERIFY(number && number->isVisible());
+            QCOMPARE(number->value(), 1);
+            QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+            bold.setBold(true);
+            QVERIFY2(dialog.width() > QFontMetrics(bold).horizontalAdvance(dialog.windowTitle()) + 100,
+                qPrintable(QString::number(dialog.width())));
+            QTest::keyClick(number, Qt::Key_A);
+            QTest::keyClick(number, Qt::Key_Up);
+            QCOMPARE(number->text(), QStringLiteral("2"));
+            dialog.accept();
+        });
+        screen.btnStampa->click();
+        QCOMPARE(Modal::opened(), QStringList({"dlgNumero"}));
+        QCOMPARE(Printing::printed().size(), 2);
     }
 
     void noAnswersNoPrint()

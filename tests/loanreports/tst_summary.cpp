@@ -14,8 +14,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <cmath>
 
 namespace {
+
+// The contrast ratio of two colours, from their relative luminance in sRGB.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear
+            = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 void storeLoans(const TestFixture& fx)
 {
@@ -212,6 +226,29 @@ private slots:
         menu.lnkScaduti->clicked();
         QCOMPARE(Modal::opened(), QStringList({"frmExpPrestiti", "frmExpPrestitiSca"}));
         QCOMPARE(menu.lblFile->text(), fx->file("2015.bib"));
+    }
+
+    // The links keep the hue of chartreuse, dark enough to read on the pale blue behind them
+    // (a contrast of at least 4.5 to 1 with every background pixel around their words).
+    void exportLinksCanBeRead()
+    {
+        TfrmMenuRiepilogoPrestiti menu;
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        const QImage window = menu.grab().toImage();
+        for (LinkLabel* link : {menu.lnkEsporta, menu.lnkScaduti}) {
+            const QLabel* words = link->textLabel();
+            const QColor ink = words->palette().color(QPalette::WindowText);
+            QCOMPARE(ink.hslHue(), 90);
+            const QRect around
+                = QRect(words->mapTo(&menu, QPoint(0, 0)), words->size()).adjusted(-2, -2, 2, 2);
+            for (const QPoint corner :
+                {around.topLeft(), around.topRight(), around.bottomLeft(), around.bottomRight()}) {
+                const double ratio = contrast(ink, window.pixelColor(corner));
+                QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3").arg(ink.name(),
+                                                   window.pixelColor(corner).name()).arg(ratio)));
+            }
+        }
     }
 };
 

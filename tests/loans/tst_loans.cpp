@@ -189,6 +189,9 @@ private slots:
         screen->btnImporta->click();
         QCOMPARE(screen->txtTesserato->text(), QStringLiteral("Rossi Mario"));
         QCOMPARE(screen->txtRecapito->text(), QStringLiteral("0544 123456"));
+        // Loaded texts show their beginning.
+        QCOMPARE(screen->txtTesserato->cursorPosition(), 0);
+        QCOMPARE(screen->txtRecapito->cursorPosition(), 0);
         QVERIFY(!QFile::exists(fx->file("2015.bib")));
         screen->btnVisualizza->click();
         QVERIFY(screen->panContainer->isVisible());
@@ -207,8 +210,23 @@ private slots:
         QCOMPARE(screen->titDataSca->text(), QStringLiteral("20/06/2015"));
         QTest::keyClick(screen->titDataSca, Qt::Key_Backspace);
         QCOMPARE(screen->titDataSca->text(), QString());
-        pickDay(QDate(2015, 6, 9));
+        // The calendar offers no day before today; a due date that is past all the same (the day
+        // changed while the card was open) is refused.
+        Modal::setDriver("frmCalendario", [](QDialog& d) {
+            auto& calendar = static_cast<TfrmCalendario&>(d);
+            QCalendarWidget* days = calendar.calAppuntamenti;
+            QCOMPARE(days->minimumDate(), QDate(2015, 6, 10));
+            const QColor greyed = days->palette().color(QPalette::Disabled, QPalette::Text);
+            QCOMPARE(days->dateTextFormat(QDate(2015, 6, 1)).foreground().color(), greyed);
+            QCOMPARE(days->dateTextFormat(QDate(2015, 6, 9)).foreground().color(), greyed);
+            QVERIFY(days->dateTextFormat(QDate(2015, 6, 10)).foreground().color() != greyed);
+            calendar.calAppuntamenti->setSelectedDate(QDate(2015, 6, 9));
+            QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate(2015, 6, 10));
+            calendar.btnAnnulla->click();
+        });
         screen->btnDataSca->click();
+        QCOMPARE(screen->titDataSca->text(), QString());
+        screen->titDataSca->setText(QStringLiteral("09/06/2015"));
         MessageBox::clearShown();
         screen->btnImportaLibro->click();
         QCOMPARE(TestFixture::messages(),
@@ -385,10 +403,12 @@ private slots:
         QCOMPARE(screen.titCodice->text(), QStringLiteral("L2"));
         QCOMPARE(screen.titData->text(), QStringLiteral("30/12/2014"));
         QCOMPARE(screen.lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(screen.titTitolo->cursorPosition(), 0);
 
         QString shown;
         Modal::setDriver("frmRendiLibro", [&](QDialog& d) {
             auto& confirm = static_cast<ReturnConfirm&>(d);
+            QCOMPARE(confirm.txtTitolo->cursorPosition(), 0);
             shown = confirm.txtTitolo->text() + '|' + confirm.txtScaffale->text() + '|' + confirm.lblPosizione->text();
             confirm.btnConferma->click();
         });

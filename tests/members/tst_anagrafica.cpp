@@ -66,6 +66,44 @@ TSchedaTesserato member(const QString& name, const QString& card)
     return m;
 }
 
+// The widest text of a code's form at the field's font: in each place, the widest character that
+// may stand there ('9' a digit, 'A' a letter, 'X' either).
+QString widestCode(const QLineEdit* field, const QString& form)
+{
+    const QFontMetrics metrics(field->font());
+    const auto widest = [&](const QString& alphabet) {
+        QChar chosen = alphabet.front();
+        for (const QChar c : alphabet) {
+            if (metrics.horizontalAdvance(c) > metrics.horizontalAdvance(chosen))
+                chosen = c;
+        }
+        return chosen;
+    };
+    const QString digits = QStringLiteral("0123456789");
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    QString code;
+    for (const QChar c : form)
+        code += c == QLatin1Char('9') ? widest(digits)
+            : c == QLatin1Char('A')   ? widest(letters)
+                                      : widest(digits + letters);
+    return code;
+}
+
+// Whether the field shows the whole of its text: with the cursor at the end, the text has not
+// scrolled to the left (the field scrolls as it paints itself).
+bool showsWhole(QLineEdit* field)
+{
+    const auto cursorX = [field] {
+        field->repaint();
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    };
+    field->setCursorPosition(0);
+    const int start = cursorX();
+    field->setCursorPosition(int(field->text().size()));
+    const int end = cursorX();
+    return end - start >= field->fontMetrics().horizontalAdvance(field->text()) - 1;
+}
+
 QImage filled(const QColor& colour)
 {
     QImage image(40, 50, QImage::Format_RGB32);
@@ -340,6 +378,51 @@ private slots:
             (QList<std::pair<QString, QString>> {{"frmCodFisc", ""}, {"frmPartitaIva", "12345670157"},
                 {"frmCodFisc", "RSSMRA80A01H501U"}, {"frmPartitaIva", "00000001206"},
                 {"frmCarta", "4111111111111111"}, {"frmIban", "IT60X0542811101000000123456"}}));
+    }
+
+    // The card and the check windows show every identifier whole, at its widest, and each record's
+    // texts from their first character.
+    void identifiersShownWhole_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("codice fiscale") << "CodFisc" << "AAAAAA99A99A999A";
+        QTest::newRow("carta") << "Carta" << "9999999999999999999";
+        QTest::newRow("partita IVA") << "PartitaIva" << "99999999999";
+        QTest::newRow("IBAN") << "Iban" << "AA99A9999999999XXXXXXXXXXXX";
+    }
+
+    void identifiersShownWhole()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, form);
+        auto screen = openScreen();
+        QLineEdit* line = edit(*screen, field);
+        const QString code = widestCode(line, form);
+        TSchedaTesserato m = member("Bartolomei Montanari Giovanni Maria", "2015/000127");
+        m.ComuneRes = QStringLiteral("Castelnuovo di Garfagnana");
+        const QHash<QString, QString TSchedaTesserato::*> codes = {{"CodFisc", &TSchedaTesserato::CodFisc},
+            {"Carta", &TSchedaTesserato::Carta}, {"PartitaIva", &TSchedaTesserato::PartitaIva},
+            {"Iban", &TSchedaTesserato::Iban}};
+        m.*codes.value(field) = code;
+        Archive<TSchedaTesserato>().append(m);
+        screen->cmdPrimo->click();
+        QCOMPARE(line->text(), code);
+        QCOMPARE(line->cursorPosition(), 0);
+        QCOMPARE(edit(*screen, "ComuneRes")->cursorPosition(), 0);
+        QVERIFY2(showsWhole(line), qPrintable(QStringLiteral("%1 in %2 px").arg(code).arg(line->width())));
+        QVERIFY(showsWhole(edit(*screen, "ComuneRes")));
+
+        const QString window = "frm" + field;
+        Modal::setDriver(window, [&](QDialog& d) {
+            auto& check = static_cast<CheckWindow&>(d);
+            QVERIFY(QTest::qWaitForWindowExposed(&check));
+            QCOMPARE(check.edit->text(), code);
+            QVERIFY2(showsWhole(check.edit), qPrintable(QString::number(check.edit->width())));
+            QVERIFY(check.width() <= 1280);
+        });
+        screen->fieldButton("cmd" + field)->click();
+        QCOMPARE(Modal::opened(), QStringList({window}));
     }
 
     void digitsInTheTaxCodeFieldReachTheVatCheckWhole()

@@ -57,8 +57,8 @@ private slots:
         Dialogs::scriptText(QStringLiteral("3"));
         QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QStringLiteral("/tmp/foto.jpg"));
         QCOMPARE(Dialogs::openFile(nullptr, "Apri", "*.jpg"), QString());
-        QCOMPARE(Dialogs::askText(nullptr, "Copie", "Numero", "1"), std::optional<QString>("3"));
-        QVERIFY(!Dialogs::askText(nullptr, "Copie", "Numero", "1").has_value());
+        QCOMPARE(Dialogs::askNumber(nullptr, "Copie", "Numero", 1), std::optional<QString>("3"));
+        QVERIFY(!Dialogs::askNumber(nullptr, "Copie", "Numero", 1).has_value());
     }
 
     // A photo, a logo, an attachment or a printed file is chosen in a dialog that shows the archives

@@ -5,6 +5,7 @@
 #include "TestFixture.h"
 #include "UserPlay.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -15,7 +16,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
-#include <QToolButton>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QWidgetAction>
 #include <QtTest>
 
 // The librarian's print dialog and preview are Qt's own: whatever file they let the librarian
@@ -126,9 +129,13 @@ private slots:
             dialog.reject();
         });
         Modal::setDriver("dlgAnteprima", [&](QDialog& dialog) {
-            for (QToolButton* button : dialog.findChildren<QToolButton*>()) {
-                if (button->isVisible() && button->isEnabled())
-                    button->click();
+            // Those the tool bar has no room for on the test's small screen are in its overflow
+            // menu: each action of the tool bar is used.
+            for (QToolBar* bar : dialog.findChildren<QToolBar*>()) {
+                for (QAction* action : bar->actions()) {
+                    if (action->isVisible() && action->isEnabled() && !qobject_cast<QWidgetAction*>(action))
+                        action->trigger();
+                }
             }
             dialog.reject();
         });
@@ -137,6 +144,41 @@ private slots:
         QVERIFY2(!m_qtWindows.contains("QPrintDialog") && !m_qtWindows.contains("QFileDialog"),
             qPrintable(m_qtWindows.join(", ")));
         QVERIFY2(m_qtWindows.contains("QPageSetupDialog"), qPrintable(m_qtWindows.join(", ")));
+    }
+
+    // The preview takes all the room the screen leaves free, and writes its zoom as a whole
+    // percentage, at the start and after every zoom.
+    void previewFillsTheScreenWithWholePercentages()
+    {
+        QStringList zooms;
+        bool maximised = false;
+        Modal::setDriver("dlgAnteprima", [&](QDialog& dialog) {
+            maximised = dialog.isMaximized();
+            auto* zoom = dialog.findChild<QComboBox*>();
+            QVERIFY(zoom);
+            for (int i = 0; i < zoom->count(); ++i)
+                zooms << zoom->itemText(i);
+            QTRY_VERIFY(!zoom->currentText().isEmpty());
+            zooms << zoom->currentText();
+            const QStringList steps = {QCoreApplication::translate("QPrintPreviewDialog", "Zoom in"),
+                QCoreApplication::translate("QPrintPreviewDialog", "Zoom out"),
+                QCoreApplication::translate("QPrintPreviewDialog", "Fit width")};
+            for (const QString& step : steps) {
+                for (QAction* action : dialog.findChildren<QAction*>()) {
+                    if (action->text() == step) {
+                        action->trigger();
+                        zooms << zoom->currentText();
+                    }
+                }
+            }
+            dialog.reject();
+        });
+        Printing::preview(nullptr, sheet());
+        QVERIFY(maximised);
+        QVERIFY(zooms.size() > 4);
+        static const QRegularExpression whole(QStringLiteral("^\\d+%$"));
+        for (const QString& zoom : zooms)
+            QVERIFY2(whole.match(zoom).hasMatch(), qPrintable(zoom));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "UserPlay.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -90,14 +91,16 @@ void tryToChangeFiles(QFileDialog& dialog, const QString& file, const QString& f
     QVERIFY(model && view);
     dialog.setViewMode(QFileDialog::List);
     dialog.setDirectory(QFileInfo(file).absolutePath());
+    // The list may show the files through a proxy of the dialog's model.
+    auto* proxy = qobject_cast<QAbstractProxyModel*>(view->model());
     const auto select = [&] {
-        const QModelIndex index = model->index(file);
+        const QModelIndex index = proxy ? proxy->mapFromSource(model->index(file)) : model->index(file);
         view->setCurrentIndex(index);
         view->selectionModel()->select(
             index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         return index;
     };
-    QTRY_VERIFY(select().isValid() && view->visualRect(model->index(file)).isValid());
+    QTRY_VERIFY(select().isValid() && view->visualRect(select()).isValid());
 
     QList<QAction*> offered;
     ModalWatcher watcher([&offered](QWidget* window) {
