@@ -30,7 +30,7 @@ Exec="$exec_path/Lettoria"
 Path=${folder//\\/\\\\}
 Icon=lettoria
 Terminal=false
-Categories=Office;Education;
+Categories=Office;
 StartupWMClass=Lettoria
 ENTRY
 if command -v update-desktop-database >/dev/null 2>&1; then
