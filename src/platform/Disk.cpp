@@ -7,10 +7,8 @@
 #include <optional>
 
 #if defined(Q_OS_WIN)
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
 #include <io.h>
-#include <windows.h>
+#include <qt_windows.h>
 #elif defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <unistd.h>

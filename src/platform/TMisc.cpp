@@ -1,9 +1,7 @@
 #include "TMisc.h"
 
 #ifdef Q_OS_WIN
-#define NOMINMAX
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include <qt_windows.h>
 #include <shellapi.h>
 #else
 #include <QDesktopServices>

@@ -14,8 +14,8 @@ fi
 qt="$QT_WIN_PREFIX/include"
 flags=(-std=c++17 -fsyntax-only -Wall -Wextra -DUNICODE -D_UNICODE -DWIN32 -DWIN64 -DQT_NO_DEBUG
     -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB -DQT_PRINTSUPPORT_LIB
-    -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" -I"$qt/QtWidgets" -I"$qt/QtPrintSupport"
-    -I"$QT_WIN_PREFIX/mkspecs/win32-g++")
+    -isystem "$qt" -isystem "$qt/QtCore" -isystem "$qt/QtGui" -isystem "$qt/QtWidgets"
+    -isystem "$qt/QtPrintSupport" -I"$QT_WIN_PREFIX/mkspecs/win32-g++")
 for folder in "$root"/src/*/; do
     flags+=(-I"$folder")
 done
