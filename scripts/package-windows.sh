@@ -54,8 +54,10 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf 
 trap 'exit 1' INT TERM
 for _ in $(seq 50); do [ -s "$display_file" ] && break; sleep 0.2; done
 export DISPLAY=":$(cat "$display_file")"
-setxkbmap -layout it
 openbox >/dev/null 2>&1 &
+# The window manager sets a keyboard of its own when it starts: the Italian one goes after it.
+sleep 2
+setxkbmap -layout it
 
 echo "== Test sotto Wine"
 # Wine hands a Windows program no QT_ variable of Linux unless it is named WINEQT_: the tests get
