@@ -42,6 +42,8 @@ runtime=$(dirname "$("$MINGW_CXX" -print-file-name=libstdc++-6.dll)")
 threads=$(dirname "$("$MINGW_CXX" -print-file-name=libwinpthread-1.dll)")
 WINEPATH="$(windows_path "$QT_WIN_PREFIX/bin");$(windows_path "$runtime");$(windows_path "$threads")"
 export WINEPATH
+# A Wine left running in this prefix by an earlier run may wait on a screen that is gone.
+wineserver -k 2>/dev/null || true
 wineboot --init >/dev/null 2>&1
 
 # A virtual screen of its own, on the first free display, with an Italian keyboard (whose keys
