@@ -7,7 +7,8 @@ folder="$(cd "$1" && pwd)"
 data="${XDG_DATA_HOME:-$HOME/.local/share}"
 
 for size in 16 32 48 64 128 256; do
-    install -D -m 644 "resources/icons/lettoria-$size.png" "$data/icons/hicolor/${size}x$size/apps/lettoria.png"
+    install -D -m 644 "resources/icons/lettoria-$size.png" \
+        "$data/icons/hicolor/${size}x$size/apps/lettoria.png"
 done
 install -D -m 644 resources/icons/lettoria.svg "$data/icons/hicolor/scalable/apps/lettoria.svg"
 

@@ -93,7 +93,8 @@ wineserver -k 2>/dev/null || true
 SHOT="$root/build-win/lettoria-wine.png" \
     save_book_card "$work/Chiavetta USB/Lettoria" wine "$work/Chiavetta USB/Lettoria/Lettoria.exe"
 cmp "$work/linux/Lettoria/Libri.pro" "$work/Chiavetta USB/Lettoria/Libri.pro"
-echo "Libri.pro scritto sotto Wine: $(stat -c %s "$work/Chiavetta USB/Lettoria/Libri.pro") byte, uguale a quello di Linux"
+echo "Libri.pro scritto sotto Wine: $(stat -c %s "$work/Chiavetta USB/Lettoria/Libri.pro") byte," \
+    "uguale a quello di Linux"
 echo "Lo schermo dopo il salvataggio: build-win/lettoria-wine.png"
 
 echo "== Fatto: $zip_file, $(( $(stat -c %s "$zip_file") / 1024 )) KiB"

@@ -91,7 +91,8 @@ private slots:
     void programFolderFromTheExecutableOrANativePath()
     {
         QCOMPARE(ProgramFolder::path(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
-        QVERIFY(QFile::exists(ProgramFolder::file(QFileInfo(QCoreApplication::applicationFilePath()).fileName())));
+        const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QVERIFY(QFile::exists(ProgramFolder::file(executable)));
 
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/Biblioteca di Citt\u00E0");
@@ -140,7 +141,8 @@ private slots:
         QVERIFY(batch.open(QIODevice::WriteOnly));
         batch.write("@echo aperto> \"%~dp0aperto.txt\"\r\n");
         batch.close();
-        QVERIFY(TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(batch.fileName()) + QLatin1Char('"')));
+        const QString command = QLatin1Char('"') + QDir::toNativeSeparators(batch.fileName()) + QLatin1Char('"');
+        QVERIFY(TMisc::Open(command));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/aperto.txt")), 20000);
 #endif
     }
