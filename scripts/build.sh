@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures (first time) and builds everything in build/; "./scripts/build.sh sanitize" builds
-# the same with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/.
+# the same with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize/. Targets named
+# after that are built alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=build
@@ -8,9 +9,10 @@ options=(-DCMAKE_BUILD_TYPE=Release)
 if [ "${1:-}" = sanitize ]; then
     folder=build-sanitize
     options=(-DCMAKE_BUILD_TYPE=Debug -DLETTORIA_SANITIZE=ON)
+    shift
 fi
 if command -v ccache >/dev/null 2>&1; then options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
 if [ ! -f "$folder/build.ninja" ]; then
     cmake -S . -B "$folder" -G Ninja "${options[@]}"
 fi
-cmake --build "$folder"
+cmake --build "$folder" ${1:+--target "$@"}

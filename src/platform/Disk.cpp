@@ -6,7 +6,10 @@
 #include <QSaveFile>
 #include <optional>
 
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_WIN)
+#include <io.h>
+#include <qt_windows.h>
+#elif defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -64,7 +67,8 @@ std::optional<qint64> roomLeft(QFileDevice& file, qint64 wanted)
 }
 
 #ifdef Q_OS_UNIX
-// A rename is on the disk only when its folder is.
+// A rename is on the disk only when its folder is. Windows has no such step: NTFS journals the
+// rename itself.
 void syncFolder(const QString& path)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
@@ -109,7 +113,12 @@ bool sync(QFileDevice& file)
     // Qt reports a failed buffered write only at the flush, never at a later commit.
     if (!file.flush())
         return false;
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_WIN)
+    // Qt's handle is a C runtime descriptor over the file's Windows handle.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+    if (handle == INVALID_HANDLE_VALUE || !FlushFileBuffers(handle))
+        return false;
+#elif defined(Q_OS_UNIX)
     if (::fsync(file.handle()) != 0)
         return false;
 #endif

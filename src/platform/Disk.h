@@ -22,7 +22,8 @@ bool close(QFileDevice& file);
 
 // Replaces a whole file (INI files, pictures, exports): the bytes go to a temporary file of the
 // same folder, which is flushed, synced and then renamed over the old one. On any failure the
-// old file is left untouched and no temporary file remains.
+// old file is left untouched and no temporary file remains. Windows refuses the rename while
+// another program holds the old file open (a spreadsheet program showing an export): a failure.
 bool replaceFile(const QString& path, const QByteArray& bytes);
 
 // Copies a file of any size, in pieces, through a temporary file that replaces the target only

@@ -1,7 +1,12 @@
 #include "TMisc.h"
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#else
 #include <QDesktopServices>
 #include <QUrl>
+#endif
 
 namespace {
 
@@ -9,12 +14,14 @@ bool g_recording = false;
 bool g_refuseNext = false;
 QStringList g_recorded;
 
+#ifndef Q_OS_WIN
 bool isAddress(const QString& target)
 {
     return target.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
         || target.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)
         || target.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive);
 }
+#endif
 
 } // namespace
 
@@ -31,8 +38,17 @@ bool TMisc::Open(const QString& command)
         target = target.mid(1, target.size() - 2);
     if (target.isEmpty())
         return false;
+#ifdef Q_OS_WIN
+    // The shell's "open" verb, with no parameters and no working folder, in a normal window: the
+    // command reaches the shell as typed (backslashes, a mail body's escapes), with no trip through
+    // a URL. The shell answers above 32 when it took the command.
+    const auto answer = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open",
+        reinterpret_cast<const wchar_t*>(target.utf16()), nullptr, nullptr, SW_SHOWNORMAL));
+    return answer > 32;
+#else
     const QUrl url = isAddress(target) ? QUrl(target, QUrl::TolerantMode) : QUrl::fromLocalFile(target);
     return QDesktopServices::openUrl(url);
+#endif
 }
 
 void TMisc::startRecording()

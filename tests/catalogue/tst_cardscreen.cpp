@@ -1,6 +1,7 @@
 #include "CatalogueScreen.h"
 #include "CodeValidation.h"
 #include "Dialogs.h"
+#include "LinuxTools.h"
 #include "PdfWords.h"
 #include "Printing.h"
 #include "TfrmAllegaCartella.h"
@@ -275,6 +276,7 @@ private slots:
     // The sheet prints what the screen shows, saved or not, each value in its row.
     void sheetPrintsTheScreen()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         auto screen = openScreen(true);
         typeInto(*screen, "Titolo", "Il nome della rosa");
         typeInto(*screen, "Autore", "Umberto Eco");

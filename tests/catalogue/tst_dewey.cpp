@@ -1,4 +1,5 @@
 #include "CatalogueScreen.h"
+#include "LinuxTools.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "PdfWords.h"
@@ -256,6 +257,7 @@ private slots:
 
     void printsEveryLineOverAsManyPagesAsNeeded()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         TestFixture fixture;
         TfrmCodiciDewey window(nullptr, nullptr);
         window.show();

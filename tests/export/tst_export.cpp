@@ -1,6 +1,7 @@
 #include "ClickableLabel.h"
 #include "Disk.h"
 #include "ExportWindow.h"
+#include "LinuxTools.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "RecordFile.h"
@@ -150,6 +151,7 @@ private slots:
 
     void archiveExportedAndOpened()
     {
+        SKIP_WITHOUT_LINUX_TOOL("LibreOffice");
         TestFixture fx;
         Archive<TSchedaLibro> books;
         for (const char* title : {" Fiabe <illustrate> & altro ", "Citt\u00E0 e \u00C8poca", "Terzo"}) {
@@ -197,6 +199,7 @@ private slots:
 
     void membersJoinTheirCells()
     {
+        SKIP_WITHOUT_LINUX_TOOL("LibreOffice");
         TestFixture fx;
         Archive<TSchedaTesserato> members;
         TSchedaTesserato m;
@@ -227,6 +230,7 @@ private slots:
 
     void dvdsAndAnEmptyArchive()
     {
+        SKIP_WITHOUT_LINUX_TOOL("LibreOffice");
         TestFixture fx;
         TfrmExpDVD window(nullptr);
         QCOMPARE(window.rows().size(), 0);
@@ -242,6 +246,7 @@ private slots:
     // is skipped, not the end of the list.
     void registerExports()
     {
+        SKIP_WITHOUT_LINUX_TOOL("LibreOffice");
         TestFixture fx;
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         const auto loan = [&](const QString& code, const QString& due, const QString& returned) {

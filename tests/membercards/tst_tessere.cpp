@@ -2,6 +2,7 @@
 #include "ClickableLabel.h"
 #include "Dialogs.h"
 #include "IniFile.h"
+#include "LinuxTools.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "PdfWords.h"
@@ -226,6 +227,7 @@ private slots:
     // and 13 mm from the left edge of the page, every text in its box.
     void cardPrintedEndToEnd()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         Archive<TSchedaTesserato>().append(member("Rossi Mario", "27"));
         QVERIFY(Pictures::saveJpeg(filled(Qt::red, QSize(100, 120)), fx->file("1.jpg")));
         QVERIFY(Pictures::saveJpeg(filled(Qt::green, QSize(110, 110)), fx->file("Logo.jpg")));

@@ -1,5 +1,6 @@
 #include "CheckWindows.h"
 #include "Dialogs.h"
+#include "LinuxTools.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "PdfWords.h"
@@ -618,6 +619,7 @@ private slots:
 
     void memberSheetPrintedAndPreviewed()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         auto screen = openScreen();
         typeInto(*screen, "Tesserato", "Rossi Mario");
         typeInto(*screen, "ComuneNasc", "Pisa");

@@ -1,5 +1,6 @@
 #include "Clock.h"
 #include "Dialogs.h"
+#include "Disk.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "Pictures.h"
@@ -156,6 +157,67 @@ private slots:
         // The left half, red, is on top once turned.
         QVERIFY(upright.pixelColor(10, 5).red() > 200);
         QVERIFY(upright.pixelColor(10, 35).blue() > 200);
+    }
+
+    // The folder of the executable, and a folder given with the system's separators (a stick on
+    // Windows: "E:\Biblioteca di Città\"), both end with one '/' and reach their files.
+    void programFolderFromTheExecutableOrANativePath()
+    {
+        QCOMPARE(ProgramFolder::path(), QCoreApplication::applicationDirPath() + QLatin1Char('/'));
+        const QString executable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QVERIFY(QFile::exists(ProgramFolder::file(executable)));
+
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/Biblioteca di Citt\u00E0");
+        QVERIFY(QDir().mkpath(folder));
+        ProgramFolder::setPath(QDir::toNativeSeparators(folder) + QDir::separator());
+        QCOMPARE(ProgramFolder::path(), folder + QLatin1Char('/'));
+        QVERIFY(Disk::replaceFile(ProgramFolder::file("Tesserini.ini"), "[Biblioteca]\r\n"));
+        ProgramFolder::setPath(QString());
+        QFile written(folder + QStringLiteral("/Tesserini.ini"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("[Biblioteca]\r\n"));
+    }
+
+    // Windows refuses to replace a file that another program holds open (a spreadsheet program
+    // showing an export); Linux replaces it, and the other program goes on reading the old bytes.
+    // Either way the file is whole, old or new, and no temporary file is left behind.
+    void replacingAFileAnotherProgramHoldsOpen()
+    {
+        TestFixture fx;
+        fx.writeFile("Libri.xls", "vecchio");
+        QFile held(fx.file("Libri.xls"));
+        QVERIFY(held.open(QIODevice::ReadOnly));
+        const bool replaced = Disk::replaceFile(fx.file("Libri.xls"), "nuovo");
+#ifdef Q_OS_WIN
+        QVERIFY(!replaced);
+        QCOMPARE(fx.readFile("Libri.xls"), QByteArray("vecchio"));
+#else
+        QVERIFY(replaced);
+        QCOMPARE(fx.readFile("Libri.xls"), QByteArray("nuovo"));
+#endif
+        QCOMPARE(held.readAll(), QByteArray("vecchio"));
+        QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), QStringList({"Libri.xls"}));
+    }
+
+    // A document given with backslashes, in a folder with blanks and an accent, reaches the
+    // Windows shell whole: the shell runs the batch file, which leaves a file beside itself.
+    void shellOpensADocumentGivenWithBackslashes()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("Linux hands documents to the desktop (xdg-open), which a test cannot watch");
+#else
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/Documenti Allegati \u00E0");
+        QVERIFY(QDir().mkpath(folder));
+        QFile batch(folder + QStringLiteral("/prova.cmd"));
+        QVERIFY(batch.open(QIODevice::WriteOnly));
+        batch.write("@echo aperto> \"%~dp0aperto.txt\"\r\n");
+        batch.close();
+        const QString command = QLatin1Char('"') + QDir::toNativeSeparators(batch.fileName()) + QLatin1Char('"');
+        QVERIFY(TMisc::Open(command));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/aperto.txt")), 20000);
+#endif
     }
 };
 

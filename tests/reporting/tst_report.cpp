@@ -1,3 +1,4 @@
+#include "LinuxTools.h"
 #include "ListReport.h"
 #include "PdfWords.h"
 #include "Printing.h"
@@ -91,6 +92,7 @@ private slots:
 
     void printedPdfHasTitleBodyAndFooterInPlace()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         TestFixture fx;
         QVERIFY(printList(nullptr, "Riepilogo libri in archivio", lines(100)));
         QCOMPARE(Printing::printed().size(), 1);
@@ -135,6 +137,7 @@ private slots:
 
     void aLineFeedInsideALineStaysOnItsLine()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         TestFixture fx;
         QStringList body = lines(5);
         body[1] = "prima\nseconda";

@@ -1,4 +1,5 @@
 #include "HelpTopic.h"
+#include "LinuxTools.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -38,6 +39,7 @@ class TestGuide : public QObject {
 private slots:
     void initTestCase()
     {
+        SKIP_WITHOUT_LINUX_TOOL("pdftotext");
         m_pdf = m_dir.filePath("Guida.pdf");
         QProcess tool;
         tool.start(MAKEGUIDE, {m_pdf});
