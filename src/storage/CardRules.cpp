@@ -34,27 +34,27 @@ const QString kNoticeMissing
     = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare i giorni di preavviso.");
 
 QList<CardRules::Problem> catalogueProblems(
-    const QHash<QString, QString>& values, const QString& item, bool author)
+    const CardRules::Values& value, const QString& item, bool author)
 {
     const auto filled = [&](const char* field) {
-        return !ShortString::trimmed(values.value(QLatin1String(field))).isEmpty();
+        return !ShortString::trimmed(value(QLatin1String(field))).isEmpty();
     };
     QList<CardRules::Problem> found;
     if (!filled("Titolo"))
         found.append({kTitleMissing.arg(item), QStringLiteral("Titolo")});
     if (!filled("Codice"))
         found.append({kCodeMissing.arg(item), QStringLiteral("Codice")});
-    if (ShortString::trimmed(values.value(QStringLiteral("Convalida"))) == ShortString::kNo)
+    if (ShortString::trimmed(value(QStringLiteral("Convalida"))) == ShortString::kNo)
         found.append({kCodeNotValidated.arg(item), QStringLiteral("Codice")});
     if (author && !filled("Autore"))
         found.append({kAuthorMissing, QStringLiteral("Autore")});
     return found;
 }
 
-QList<CardRules::Problem> memberProblems(const QHash<QString, QString>& values)
+QList<CardRules::Problem> memberProblems(const CardRules::Values& value)
 {
     const auto text
-        = [&](const char* field) { return ShortString::trimmed(values.value(QLatin1String(field))); };
+        = [&](const char* field) { return ShortString::trimmed(value(QLatin1String(field))); };
     QList<CardRules::Problem> found;
     const std::pair<const char*, const QString&> required[] = {{"Tesserato", kNameMissing},
         {"NumTessera", kCardMissing}, {"DataRil", kIssueMissing}, {"DataScade", kExpiryMissing}};
@@ -79,14 +79,14 @@ QList<CardRules::Problem> memberProblems(const QHash<QString, QString>& values)
 
 namespace CardRules {
 
-QList<Problem> problems(const RecordType& type, const QHash<QString, QString>& values)
+QList<Problem> problems(const RecordType& type, const Values& value)
 {
     if (&type == &RecordType::of<TSchedaLibro>())
-        return catalogueProblems(values, QStringLiteral("libro"), true);
+        return catalogueProblems(value, QStringLiteral("libro"), true);
     if (&type == &RecordType::of<TSchedaDVD>())
-        return catalogueProblems(values, QStringLiteral("DVD"), false);
+        return catalogueProblems(value, QStringLiteral("DVD"), false);
     if (&type == &RecordType::of<TSchedaTesserato>())
-        return memberProblems(values);
+        return memberProblems(value);
     return {};
 }
 

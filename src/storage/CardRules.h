@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class RecordType;
 
@@ -18,10 +18,12 @@ struct Problem {
     bool plain = false;
 };
 
-// Every check the card's values break, in order: a card screen shows the first. The values are
-// the card's texts by field name, "Convalida" included for books and DVDs. A date is checked for
-// being a day only once it is filled, and the two dates of a member for their order only once both
-// are days, so that each fault is named once.
-QList<Problem> problems(const RecordType& type, const QHash<QString, QString>& values);
+// A card's text by record field name, "Convalida" included for books and DVDs.
+using Values = std::function<QString(const QString& field)>;
+
+// Every check the card's values break, in order: a card screen shows the first. A date is checked
+// for being a day only once it is filled, and the two dates of a member for their order only once
+// both are days, so that each fault is named once.
+QList<Problem> problems(const RecordType& type, const Values& value);
 
 } // namespace CardRules

@@ -174,7 +174,8 @@ private slots:
         QHash<QString, QString> card;
         for (const QString& pair : values)
             card.insert(pair.section('=', 0, 0), pair.section('=', 1));
-        const QList<CardRules::Problem> found = CardRules::problems(type, card);
+        const QList<CardRules::Problem> found
+            = CardRules::problems(type, [&card](const QString& field) { return card.value(field); });
         QStringList foundFocus;
         QList<bool> foundPlain;
         for (const CardRules::Problem& problem : found) {
