@@ -3,6 +3,7 @@
 #include "Artwork.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -42,7 +43,7 @@ struct CardField {
     int typedLimit = 0;
 };
 
-// A save check: the field that must not be empty, its message and the field that takes the focus.
+// A field that must not be empty, its message and the field that takes the focus.
 struct CardCheck {
     const char* field;
     const char* focus;
@@ -54,6 +55,8 @@ struct BarButton {
     const char* name;
     QString text;
     Artwork::Symbol symbol;
+    // The key that presses it from anywhere in the screen, if any.
+    QKeySequence key = QKeySequence();
 };
 
 // Everything that tells one card screen from another, as far as the shared base goes.
@@ -68,7 +71,6 @@ struct CardForm {
     std::array<int, 4> columns {128, 330, 118, 330};
     std::vector<std::vector<BarButton>> buttonBar; // groups, left to right; the last stands apart
     QString cancelledText; // the caption of chkAnnullata
-    std::vector<CardCheck> checks; // in order
     const SearchTable* findTable = nullptr;
     QString marker; // written into the search windows' lblMemory
     QHash<QString, QString> statusTexts; // control name -> status-line text

@@ -1,7 +1,8 @@
 #include "CardScreen.h"
 
-#include "DigitsOnly.h"
 #include "BarButton.h"
+#include "CardRules.h"
+#include "DigitsOnly.h"
 #include "FieldHighlight.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -165,6 +166,7 @@ QWidget* CardScreen::buildButtonBar()
 
     const auto tool = [this](QWidget* group, const BarButton& b) {
         QToolButton* button = makeBarButton(group, QLatin1String(b.name), b.text, b.symbol);
+        button->setShortcut(b.key);
         m_barButtons.insert(button->objectName(), button);
         return button;
     };
@@ -453,7 +455,7 @@ void CardScreen::showExtraValues(const QHash<QString, QString>&) {}
 
 void CardScreen::addExtraValues(QHash<QString, QString>&) const {}
 
-QByteArray CardScreen::cardRecord() const
+QHash<QString, QString> CardScreen::cardValues() const
 {
     QHash<QString, QString> values;
     for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
@@ -464,27 +466,34 @@ QByteArray CardScreen::cardRecord() const
     values.insert(
         QStringLiteral("Annullata"), chkAnnullata->isChecked() ? ShortString::kYes : ShortString::kNo);
     addExtraValues(values);
-    return m_form.type->record(values);
+    return values;
+}
+
+QByteArray CardScreen::cardRecord() const
+{
+    return m_form.type->record(cardValues());
 }
 
 bool CardScreen::checkCard()
 {
-    for (const CardCheck& check : m_form.checks) {
-        if (!requireFilled(check))
-            return false;
-    }
-    return true;
+    const QHash<QString, QString> values = cardValues();
+    const QList<CardRules::Problem> found
+        = CardRules::problems(*m_form.type, [&values](const QString& field) { return values.value(field); });
+    if (found.isEmpty())
+        return true;
+    const CardRules::Problem& first = found.first();
+    if (first.plain)
+        MessageBox::plain(this, first.message);
+    else
+        MessageBox::warning(this, first.message);
+    focusField(first.focus);
+    return false;
 }
 
 bool CardScreen::requireFilled(const CardCheck& check)
 {
     if (!ShortString::trimmed(text(QLatin1String(check.field))).isEmpty())
         return true;
-    return refuseSave(check);
-}
-
-bool CardScreen::refuseSave(const CardCheck& check)
-{
     MessageBox::warning(this, check.message);
     focusField(QLatin1String(check.focus));
     return false;

@@ -1,9 +1,10 @@
 #include "CatalogueTable.h"
 
 #include "CodeValidation.h"
-#include "ExportWindow.h"
-#include "Modal.h"
 #include "ComboLists.h"
+#include "ExportWindow.h"
+#include "ImportWindow.h"
+#include "Modal.h"
 #include "RecordType.h"
 #include "SearchTable.h"
 
@@ -14,6 +15,7 @@ using Place = CardField::Place;
 using Typing = CardField::Typing;
 using Symbol = Artwork::Symbol;
 
+const QKeySequence kImportKey(Qt::CTRL | Qt::Key_I);
 const QString kReadOnly = QStringLiteral(
     "Campo di testo di sola lettura che si autocompila in fase di emissione di una scheda prestito.");
 
@@ -33,6 +35,7 @@ QHash<QString, QString> commonStatusTexts()
         {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
         {"cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"cmdImporta", "Importa in archivio le schede di un foglio di calcolo (Ctrl+I)."},
         {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
         {"cmdEsci", "Esci da questa schermata di lavoro."},
         {"txtPrestato", kReadOnly},
@@ -49,7 +52,8 @@ std::vector<std::vector<BarButton>> buttonBar()
         {{"cmdPrimo", "Primo", Symbol::First}, {"cmdIndietro", "Indietro", Symbol::Previous},
             {"lblPosizione", QString(), Symbol::First}, {"cmdAvanti", "Avanti", Symbol::Next},
             {"cmdUltimo", "Ultimo", Symbol::Last}},
-        {{"cmdEsporta", "Esporta", Symbol::Export}, {"cmdDisponibili", "Disponibili", Symbol::Available}},
+        {{"cmdEsporta", "Esporta", Symbol::Export}, {"cmdImporta", "Importa", Symbol::Import, kImportKey},
+            {"cmdDisponibili", "Disponibili", Symbol::Available}},
         {{"cmdGuida", "Guida", Symbol::Help}, {"cmdEsci", "Esci", Symbol::Exit}}};
 }
 
@@ -94,19 +98,6 @@ CatalogueTable makeBooks()
     t.sectionPictures
         = {Artwork::Symbol::Book, Artwork::Symbol::Print, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     c.availableText = QStringLiteral("Libro disponibile per il prestito");
-    t.checks = {
-        {"Titolo", "Titolo",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro."},
-        {"Codice", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del "
-            "libro."},
-        {"Convalida", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
-            "libro "
-            "utilizzando il pulsante a destra del campo di testo Codice."},
-        {"Autore", "Autore",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro."},
-    };
     c.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al libro prima di premere il pulsante di convalida.");
     c.codeAlreadyValidated
@@ -120,6 +111,10 @@ CatalogueTable makeBooks()
     t.findTable = &booksTable();
     c.availableTable = &availableBooksTable();
     c.exportArchive = [](QWidget* parent) { TfrmExpLibri(parent).runModal(); };
+    c.importArchive = [](QWidget* parent) {
+        TfrmImpLibri window(parent);
+        Modal::exec(window);
+    };
     c.sheetWindow = QStringLiteral("frmStampaLibro");
     c.sheetCaption = QStringLiteral(" Stampa scheda libro");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA LIBRO");
@@ -184,16 +179,6 @@ CatalogueTable makeDvds()
     t.sectionPictures
         = {Artwork::Symbol::Disc, Artwork::Symbol::Member, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     c.availableText = QStringLiteral("DVD disponibile per il prestito");
-    t.checks = {
-        {"Titolo", "Titolo",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del DVD."},
-        {"Codice", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del DVD."},
-        {"Convalida", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
-            "DVD "
-            "utilizzando il pulsante a destra del campo di testo Codice."},
-    };
     c.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al DVD prima di premere il pulsante di convalida.");
     c.codeAlreadyValidated
@@ -206,6 +191,10 @@ CatalogueTable makeDvds()
     t.findTable = &dvdsTable();
     c.availableTable = &availableDvdsTable();
     c.exportArchive = [](QWidget* parent) { TfrmExpDVD(parent).runModal(); };
+    c.importArchive = [](QWidget* parent) {
+        TfrmImpDVD window(parent);
+        Modal::exec(window);
+    };
     c.sheetWindow = QStringLiteral("frmStampaDVD");
     c.sheetCaption = QStringLiteral(" Stampa scheda DVD");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA DVD");
@@ -263,6 +252,7 @@ CatalogueTable consultation(const CatalogueTable& card, bool books)
     c.availableText = QString();
     c.sheetWindow += QStringLiteral("02");
     c.exportArchive = nullptr;
+    c.importArchive = nullptr;
     return c;
 }
 

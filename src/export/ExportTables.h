@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 class RecordType;
 
@@ -15,6 +16,8 @@ struct ExportColumn {
     QStringList fields;
     // The column's width in the window's grid; 0: one derived from the spreadsheet's width.
     int gridWidth = 0;
+
+    int gridColumnWidth() const { return gridWidth > 0 ? gridWidth : std::clamp(width / 2 + 40, 90, 260); }
 };
 
 // What tells one export window from another.

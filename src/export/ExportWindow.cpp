@@ -106,11 +106,8 @@ ExportWindow::ExportWindow(const ExportTable& table, const QString& registerPath
     grdRecords->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdRecords->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdRecords->setColumnWidth(0, 60);
-    for (int c = 0; c < table.columns.size(); ++c) {
-        const ExportColumn& column = table.columns.at(c);
-        grdRecords->setColumnWidth(
-            c + 1, column.gridWidth > 0 ? column.gridWidth : std::clamp(column.width / 2 + 40, 90, 260));
-    }
+    for (int c = 0; c < table.columns.size(); ++c)
+        grdRecords->setColumnWidth(c + 1, table.columns.at(c).gridColumnWidth());
 
     cmdEsporta = iconButton(QStringLiteral("cmdEsporta"), Artwork::Symbol::Export, 48, this);
     cmdGuida = iconButton(QStringLiteral("cmdGuida"), Artwork::Symbol::Help, 48, this);
