@@ -162,7 +162,7 @@ QWidget* CardScreen::buildButtonBar()
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(10);
+    row->setSpacing(6);
 
     const auto tool = [this](QWidget* group, const BarButton& b) {
         QToolButton* button = makeBarButton(group, QLatin1String(b.name), b.text, b.symbol);
@@ -175,7 +175,7 @@ QWidget* CardScreen::buildButtonBar()
             row->addStretch();
         QFrame* box = whiteBox(bar);
         auto* inner = new QHBoxLayout(box);
-        inner->setContentsMargins(6, 2, 6, 2);
+        inner->setContentsMargins(4, 2, 4, 2);
         inner->setSpacing(2);
         for (const BarButton& b : m_form.buttonBar[g]) {
             if (QLatin1String(b.name) != QLatin1String("lblPosizione")) {
@@ -185,7 +185,7 @@ QWidget* CardScreen::buildButtonBar()
             lblPosizione = new QLabel(box);
             lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
             lblPosizione->setAlignment(Qt::AlignCenter);
-            lblPosizione->setMinimumWidth(70);
+            lblPosizione->setMinimumWidth(60);
             QFont position(QStringLiteral("Verdana"), 12);
             position.setBold(true);
             lblPosizione->setFont(position);

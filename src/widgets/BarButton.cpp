@@ -12,7 +12,7 @@ QToolButton* makeBarButton(QWidget* parent, const QString& name, const QString& 
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setMinimumWidth(std::max(58, button->fontMetrics().horizontalAdvance(text) + 14));
+    button->setMinimumWidth(std::max(48, button->fontMetrics().horizontalAdvance(text) + 10));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }

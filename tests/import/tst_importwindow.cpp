@@ -95,10 +95,14 @@ private slots:
             auto* button = screen->findChild<QToolButton*>(QStringLiteral("cmdImporta"));
             QVERIFY(button);
             QCOMPARE(button->text(), QStringLiteral("Importa"));
+            // The bar with the command added still fits the screen's panel, no button pressed on another.
+            QWidget* bar = button->parentWidget()->parentWidget();
+            QVERIFY2(bar->minimumSizeHint().width() <= 1016,
+                qPrintable(QString::number(bar->minimumSizeHint().width())));
             QCOMPARE(button->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
             QVERIFY(!button->icon().isNull());
-            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                Qt::NoButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)),
+                Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(button, &move);
             QCOMPARE(screen->findChild<QLabel*>(QStringLiteral("panInfo"))->text(),
                 QStringLiteral("Importa in archivio le schede di un foglio di calcolo (Ctrl+I)."));
@@ -116,6 +120,35 @@ private slots:
             QVERIFY(!visitors->findChild<QToolButton*>(QStringLiteral("cmdImporta")));
             delete visitors;
         }
+    }
+
+    // Every command names its key on the status line; F1 opens the chapter on importing.
+    void statusTextsKeysAndHelp()
+    {
+        TestFixture fx;
+        TfrmImpDVD window(nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const std::pair<QToolButton*, const char*> texts[] = {
+            {window.cmdApri, "Sceglie il foglio di calcolo da importare (Ctrl+O)."},
+            {window.cmdImporta, "Aggiunge all'archivio, in un solo passo, le righe da importare (Ctrl+I)."},
+            {window.cmdScartate, "Salva le righe scartate in un file CSV, per correggerle (Ctrl+S)."},
+            {window.cmdGuida, "Visualizza la pagina della guida sensibile al contesto (F1)."},
+            {window.cmdEsci, "Esci da questo ambiente di lavoro (Esc)."}};
+        for (const auto& [button, text] : texts) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)),
+                Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(button, &move);
+            QCOMPARE(window.panInfo->text(), QString::fromUtf8(text));
+        }
+        QCOMPARE(window.cmdApri->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(window.cmdScartate->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QString title;
+        Modal::setDriver("frmGuida", [&](QDialog& d) { title = d.findChild<QLabel*>("lblTitolo")->text(); });
+        QTest::keyClick(&window, Qt::Key_F1);
+        QTRY_COMPARE(title, QStringLiteral("Importazione di libri, DVD e utenti da un foglio di calcolo."));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
     }
 
     // A file chosen, its columns matched, its rows checked and shown as stored; the good ones added
@@ -310,9 +343,10 @@ private slots:
         TfrmImpLibri window(nullptr);
         QVERIFY(!window.openFile(fx.file("enorme.csv")));
         QCOMPARE(TestFixture::messages(),
-            QStringList({"Attenzione: il file \u00E8 troppo grande (pi\u00F9 di 250 MB o pi\u00F9 di 20 milioni di "
-                         "celle) per essere importato in una sola volta.\n\r\n\rDividere il foglio di calcolo in "
-                         "pi\u00F9 file e importarli uno dopo l'altro."}));
+            QStringList(
+                {"Attenzione: il file \u00E8 troppo grande (pi\u00F9 di 250 MB o pi\u00F9 di 20 milioni di "
+                 "celle) per essere importato in una sola volta.\n\r\n\rDividere il foglio di calcolo in "
+                 "pi\u00F9 file e importarli uno dopo l'altro."}));
     }
 
     // A file that cannot be read, and an archive that cannot be: the program's access messages.
