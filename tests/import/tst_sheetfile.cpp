@@ -10,6 +10,12 @@ namespace {
 
 using Rows = QList<QStringList>;
 
+// The bytes of a literal that holds zero bytes, all of them.
+template <size_t N> QByteArray binary(const char (&bytes)[N])
+{
+    return QByteArray(bytes, N - 1);
+}
+
 Rows rowsOf(const SheetTable& table)
 {
     Rows rows;
@@ -112,16 +118,16 @@ private slots:
         QTest::newRow("blank lines") << QByteArray("  \r\n\t\r\n") << int(SheetFile::Failure::Empty);
         QTest::newRow("byte-order mark alone")
             << QByteArray("\xEF\xBB\xBF") << int(SheetFile::Failure::Empty);
-        QTest::newRow("PNG picture") << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24)
+        QTest::newRow("PNG picture") << binary("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10")
                                      << int(SheetFile::Failure::Binary);
-        QTest::newRow("JPEG picture") << QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01", 18)
+        QTest::newRow("JPEG picture") << binary("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01\0\0\x01")
                                       << int(SheetFile::Failure::Binary);
         QTest::newRow("control characters")
             << QByteArray("a\x01\x02\x03\x04;b\x05\x06\x07\x08\n") << int(SheetFile::Failure::Binary);
         QTest::newRow("xlsx or ods workbook")
-            << QByteArray("PK\x03\x04\x14\0\x06\0", 8) << int(SheetFile::Failure::Workbook);
+            << binary("PK\x03\x04\x14\0\x06\0") << int(SheetFile::Failure::Workbook);
         QTest::newRow("binary xls workbook")
-            << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0", 10) << int(SheetFile::Failure::OldWorkbook);
+            << binary("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0") << int(SheetFile::Failure::OldWorkbook);
         // Bytes Windows-1252 leaves unassigned: a text of another code page.
         QTest::newRow("another code page")
             << QByteArray("Titolo;Autore\nCaf\x8E;Per\x9D\n") << int(SheetFile::Failure::Encoding);
