@@ -12,6 +12,7 @@
 #include "StatusLine.h"
 #include "TfrmAllegaCartella.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -38,15 +39,6 @@ QFont fieldFont()
     QFont font(QStringLiteral("Verdana"), 12);
     font.setBold(true);
     return font;
-}
-
-QFrame* whiteBox(QWidget* parent)
-{
-    auto* box = new QFrame(parent);
-    box->setObjectName(QStringLiteral("box"));
-    box->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
-    return box;
 }
 
 // Puts the text a typing rule wants into the field, the cursor staying where it was (or at the

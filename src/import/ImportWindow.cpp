@@ -511,10 +511,7 @@ ImportWindow::ImportWindow(const ImportTable& table, QWidget* parent)
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(Artwork::logo(QSize(260, 74)));
-    auto* bar = new QFrame(this);
-    bar->setObjectName(QStringLiteral("box"));
-    bar->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    QFrame* bar = whiteBox(this);
     cmdApri
         = commandButton(bar, "cmdApri", QStringLiteral("Apri"), Artwork::Symbol::Folder, QKeySequence::Open);
     cmdImporta = commandButton(bar, "cmdImporta", QStringLiteral("Importa"), Artwork::Symbol::Import,

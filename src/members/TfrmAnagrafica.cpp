@@ -19,6 +19,7 @@
 #include "TMisc.h"
 #include "TfrmSospesi.h"
 #include "TfrmZoom.h"
+#include "WindowParts.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -200,10 +201,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
 
 QWidget* TfrmAnagrafica::buildPhotoFrame()
 {
-    auto* frame = new QFrame;
-    frame->setObjectName(QStringLiteral("box"));
-    frame->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    QFrame* frame = whiteBox(nullptr);
     imgFoto = new QLabel(frame);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     imgFoto->setFixedSize(kPhotoBox);
