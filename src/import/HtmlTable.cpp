@@ -116,7 +116,11 @@ std::optional<Tag> readTag(QStringView text, qsizetype at)
 // The cells a <td colspan=N> stands for.
 int span(QStringView attributes)
 {
-    const qsizetype at = attributes.indexOf(QLatin1String("colspan"), 0, Qt::CaseInsensitive);
+    // Spreadsheet programs write the attribute in one case or the other, never mixed; a search that
+    // ignores case would cost more than the rest of the cell.
+    qsizetype at = attributes.indexOf(QLatin1String("colspan"));
+    if (at < 0)
+        at = attributes.indexOf(QLatin1String("COLSPAN"));
     if (at < 0)
         return 1;
     qsizetype i = at + 7;
@@ -167,7 +171,7 @@ public:
         m_table.addCell(m_cell);
         for (int i = 0; i < m_extraCells; ++i)
             m_table.addCell(QStringView());
-        m_cell.clear();
+        m_cell.truncate(0);
         m_inCell = false;
     }
     void append(QChar c) { m_cell += c; }
