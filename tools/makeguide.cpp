@@ -7,6 +7,7 @@
 #include "ExportWindow.h"
 #include "Generator.h"
 #include "HelpTopic.h"
+#include "ImportWindow.h"
 #include "LoanDesk.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -25,6 +26,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDate>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QPageLayout>
 #include <QPageSize>
@@ -69,6 +71,23 @@ QImage picture(QWidget* window)
     return image;
 }
 
+// A spreadsheet of books to bring in, as a library keeps one: the import window's picture shows it
+// checked, with a book without its author and a code the archive already has among the others.
+bool writeSampleSheet(const QString& path)
+{
+    Generator generator(11);
+    QByteArray csv = "N. inventario;Titolo;Autore;Collocazione;Editore;Anno;ISBN\r\n";
+    for (int n = 1001; n <= 1040; ++n) {
+        const TSchedaLibro book = generator.book(n);
+        const QString code = n == 1004 ? QStringLiteral("LIB000007") : QStringLiteral("INV-%1").arg(n);
+        const QStringList cells = {code, book.Titolo, n == 1002 ? QString() : book.Autore, book.Scaffale,
+            book.Editore, book.Anno, book.Isbn};
+        csv += cells.join(QLatin1Char(';')).toUtf8() + "\r\n";
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size();
+}
+
 // The picture of each topic's window, taken in a program folder of sample archives. Message boxes
 // and companion windows are recorded, never shown, so the build can never wait for a user.
 QHash<QString, QImage> screenPictures()
@@ -106,6 +125,12 @@ QHash<QString, QImage> screenPictures()
         pictures.insert(QStringLiteral("esporta_prestiti"), picture(&register_));
         TfrmExpPrestitiSca overdue(loans, nullptr);
         pictures.insert(QStringLiteral("esporta_scaduti"), picture(&overdue));
+        const QString sheet = ProgramFolder::file(QStringLiteral("nuovi_libri.csv"));
+        if (writeSampleSheet(sheet)) {
+            TfrmImpLibri import(nullptr);
+            import.openFile(sheet);
+            pictures.insert(QStringLiteral("importa"), picture(&import));
+        }
     }
     Modal::stopTesting();
     MessageBox::stopRecording();

@@ -44,7 +44,7 @@ struct CardField {
     const char* code = nullptr;
 };
 
-// A save check: the field that must not be empty, its message and the field that takes the focus.
+// A field that must not be empty, its message and the field that takes the focus.
 struct CardCheck {
     const char* field;
     const char* focus;
@@ -73,7 +73,6 @@ struct CardForm {
     std::array<int, 4> columns {128, 330, 118, 330};
     std::vector<std::vector<BarButton>> buttonBar; // groups, left to right; the last stands apart
     QString cancelledText; // the caption of chkAnnullata
-    std::vector<CardCheck> checks; // in order
     const SearchTable* findTable = nullptr;
     QString marker; // written into the search windows' lblMemory
     QHash<QString, QString> statusTexts; // control name -> status-line text

@@ -1,6 +1,7 @@
 #include "CardScreen.h"
 
 #include "BarButton.h"
+#include "CardRules.h"
 #include "DigitsOnly.h"
 #include "EnterKey.h"
 #include "FieldHighlight.h"
@@ -15,6 +16,7 @@
 #include "StatusLine.h"
 #include "TfrmAllegaCartella.h"
 #include "TfrmGuida.h"
+#include "WindowParts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -45,15 +47,6 @@ QFont fieldFont()
     QFont font(QStringLiteral("Verdana"), 12);
     font.setBold(true);
     return font;
-}
-
-QFrame* whiteBox(QWidget* parent)
-{
-    auto* box = new QFrame(parent);
-    box->setObjectName(QStringLiteral("box"));
-    box->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
-    return box;
 }
 
 // Puts the text a typing rule wants into the field, the cursor staying where it was (or at the
@@ -186,7 +179,7 @@ QWidget* CardScreen::buildButtonBar()
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(10);
+    row->setSpacing(6);
 
     const auto tool = [this](QWidget* group, const BarButton& b) {
         QToolButton* button = makeBarButton(group, QLatin1String(b.name), b.text, b.symbol);
@@ -200,7 +193,7 @@ QWidget* CardScreen::buildButtonBar()
             row->addStretch();
         QFrame* box = whiteBox(bar);
         auto* inner = new QHBoxLayout(box);
-        inner->setContentsMargins(6, 2, 6, 2);
+        inner->setContentsMargins(4, 2, 4, 2);
         inner->setSpacing(2);
         for (const BarButton& b : m_form.buttonBar[g]) {
             if (QLatin1String(b.name) != QLatin1String("lblPosizione")) {
@@ -210,7 +203,7 @@ QWidget* CardScreen::buildButtonBar()
             lblPosizione = new QLabel(box);
             lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
             lblPosizione->setAlignment(Qt::AlignCenter);
-            lblPosizione->setMinimumWidth(70);
+            lblPosizione->setMinimumWidth(60);
             QFont position(QStringLiteral("Verdana"), 12);
             position.setBold(true);
             lblPosizione->setFont(position);
@@ -485,7 +478,7 @@ void CardScreen::showExtraValues(const QHash<QString, QString>&) {}
 
 void CardScreen::addExtraValues(QHash<QString, QString>&) const {}
 
-QByteArray CardScreen::cardRecord() const
+QHash<QString, QString> CardScreen::cardValues() const
 {
     QHash<QString, QString> values;
     for (auto it = m_controls.begin(); it != m_controls.end(); ++it)
@@ -496,27 +489,34 @@ QByteArray CardScreen::cardRecord() const
     values.insert(
         QStringLiteral("Annullata"), chkAnnullata->isChecked() ? ShortString::kYes : ShortString::kNo);
     addExtraValues(values);
-    return m_form.type->record(values);
+    return values;
+}
+
+QByteArray CardScreen::cardRecord() const
+{
+    return m_form.type->record(cardValues());
 }
 
 bool CardScreen::checkCard()
 {
-    for (const CardCheck& check : m_form.checks) {
-        if (!requireFilled(check))
-            return false;
-    }
-    return true;
+    const QHash<QString, QString> values = cardValues();
+    const QList<CardRules::Problem> found
+        = CardRules::problems(*m_form.type, [&values](const QString& field) { return values.value(field); });
+    if (found.isEmpty())
+        return true;
+    const CardRules::Problem& first = found.first();
+    if (first.plain)
+        MessageBox::plain(this, first.message);
+    else
+        MessageBox::warning(this, first.message);
+    focusField(first.focus);
+    return false;
 }
 
 bool CardScreen::requireFilled(const CardCheck& check)
 {
     if (!ShortString::trimmed(text(QLatin1String(check.field))).isEmpty())
         return true;
-    return refuseSave(check);
-}
-
-bool CardScreen::refuseSave(const CardCheck& check)
-{
     MessageBox::warning(this, check.message);
     focusField(QLatin1String(check.focus));
     return false;

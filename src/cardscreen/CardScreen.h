@@ -57,6 +57,7 @@ public:
     void setPosition(const QString& position) override;
     void showRecord(const QByteArray& record) override;
     QByteArray cardRecord() const override;
+    // The card's save checks, those of every card of its archive.
     bool checkCard() override;
     void clearCard() override;
 
@@ -85,10 +86,8 @@ protected:
 
     // The grid of a section box (label, field, label, field columns), for a screen's own extras.
     QGridLayout* sectionGrid(int section) const { return m_grids.value(section); }
-    // Runs one save check: the warning, the focus, false, when its field is empty.
+    // Runs one check of a field that must be filled: the warning, the focus, false, when it is empty.
     bool requireFilled(const CardCheck& check);
-    // A save check that failed: its warning, the focus in its field, and false.
-    bool refuseSave(const CardCheck& check);
     void focusField(const QString& field);
     // Loads the values handed back by a search window, as browsing loads a record.
     void openSearch(const SearchTable& table);
@@ -110,6 +109,8 @@ private:
     QWidget* makeControl(const CardField& field);
     void applyTyping(const CardField& field, QLineEdit* edit);
     QHash<QString, QLabel*> hiddenLabels() const;
+    // The card's texts by record field, as they are about to be stored.
+    QHash<QString, QString> cardValues() const;
     void showValues(const QHash<QString, QString>& values);
 
     StatusLine* m_status = nullptr;

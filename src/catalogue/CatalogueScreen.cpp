@@ -40,12 +40,13 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     cmdFile = barButton(QStringLiteral("cmdFile"));
     cmdStampa = barButton(QStringLiteral("cmdStampa"));
     cmdEsporta = barButton(QStringLiteral("cmdEsporta"));
+    cmdImporta = barButton(QStringLiteral("cmdImporta"));
     cmdDisponibili = barButton(QStringLiteral("cmdDisponibili"));
     btnCodice = fieldButton(QStringLiteral("btnCodice"));
     btnDewey = fieldButton(QStringLiteral("btnDewey"));
     btnGoogle = fieldButton(QStringLiteral("btnGoogle"));
 
-    // A consultation screen has no attachments, export, duplicate, code check, Dewey table or web
+    // A consultation screen has no attachments, export, import, duplicate, code check, Dewey table or web
     // search.
     if (btnDewey)
         connect(btnDewey, &QPushButton::clicked, this, &CatalogueScreen::btnDeweyClick);
@@ -62,6 +63,8 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
         connect(cmdDuplica, &QToolButton::clicked, this, [this] { m_card.duplicate(); });
     if (cmdEsporta)
         connect(cmdEsporta, &QToolButton::clicked, this, [this] { m_table.exportArchive(this); });
+    if (cmdImporta)
+        connect(cmdImporta, &QToolButton::clicked, this, [this] { m_table.importArchive(this); });
     connect(cmdDisponibili, &QToolButton::clicked, this, [this] { openSearch(*m_table.availableTable); });
     if (btnCodice) {
         connect(btnCodice, &QPushButton::clicked, this, &CatalogueScreen::btnCodiceClick);
@@ -71,19 +74,6 @@ CatalogueScreen::CatalogueScreen(const CatalogueTable& table, QWidget* parent)
     }
     if (btnGoogle)
         connect(btnGoogle, &QPushButton::clicked, this, &CatalogueScreen::btnGoogleClick);
-}
-
-bool CatalogueScreen::checkCard()
-{
-    for (const CardCheck& check : m_form.checks) {
-        if (QLatin1String(check.field) != kConvalida) {
-            if (!requireFilled(check))
-                return false;
-        } else if (ShortString::trimmed(txtConvalida->text()) == ShortString::kNo) {
-            return refuseSave(check);
-        }
-    }
-    return true;
 }
 
 void CatalogueScreen::showExtraValues(const QHash<QString, QString>& values)

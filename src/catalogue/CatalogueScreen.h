@@ -13,12 +13,12 @@ public:
     QToolButton* cmdFile;
     QToolButton* cmdStampa;
     QToolButton* cmdEsporta;
+    QToolButton* cmdImporta;
     QToolButton* cmdDisponibili;
     QPushButton* btnCodice;
     QPushButton* btnDewey;
     QPushButton* btnGoogle;
 
-    bool checkCard() override;
     void clearForDuplicate() override;
     void focusCode() override;
     void keepStoredFields(const QByteArray& stored, QByteArray& record) const override;

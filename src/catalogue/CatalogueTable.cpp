@@ -1,9 +1,10 @@
 #include "CatalogueTable.h"
 
 #include "CodeValidation.h"
-#include "ExportWindow.h"
-#include "Modal.h"
 #include "ComboLists.h"
+#include "ExportWindow.h"
+#include "ImportWindow.h"
+#include "Modal.h"
 #include "RecordType.h"
 #include "SearchTable.h"
 
@@ -33,6 +34,7 @@ QHash<QString, QString> commonStatusTexts()
         {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
         {"cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"cmdImporta", "Importa in archivio le schede di un foglio di calcolo."},
         {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
         {"cmdEsci", "Esci da questa schermata di lavoro."},
         {"txtPrestato", kReadOnly},
@@ -46,7 +48,8 @@ std::vector<std::vector<BarButton>> buttonBar()
     return {{{"cmdNuovo", "&Nuovo", Symbol::New}, {"cmdDuplica", "&Duplica", Symbol::Duplicate},
                 {"cmdSalva", "&Salva", Symbol::Save}, {"cmdTrova", "&Trova", Symbol::Catalogue}},
         {{"cmdFile", "&Allega", Symbol::Attach}}, {{"cmdStampa", "Stam&pa", Symbol::Print}}, browsingGroup(),
-        {{"cmdEsporta", "Esp&orta", Symbol::Export}, {"cmdDisponibili", "Disponi&bili", Symbol::Available}},
+        {{"cmdEsporta", "Esp&orta", Symbol::Export}, {"cmdImporta", "Importa", Symbol::Import},
+            {"cmdDisponibili", "Disponi&bili", Symbol::Available}},
         {{"cmdGuida", "&Guida", Symbol::Help}, {"cmdEsci", "&Esci", Symbol::Exit}}};
 }
 
@@ -91,19 +94,6 @@ CatalogueTable makeBooks()
     t.sectionPictures
         = {Artwork::Symbol::Book, Artwork::Symbol::Print, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     c.availableText = QStringLiteral("Libro disponibile per il prestito");
-    t.checks = {
-        {"Titolo", "Titolo",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del libro."},
-        {"Codice", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del "
-            "libro."},
-        {"Convalida", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
-            "libro "
-            "utilizzando il pulsante a destra del campo di testo Codice."},
-        {"Autore", "Autore",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare l'autore del libro."},
-    };
     c.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al libro prima di premere il pulsante di convalida.");
     c.codeAlreadyValidated
@@ -117,6 +107,10 @@ CatalogueTable makeBooks()
     t.findTable = &booksTable();
     c.availableTable = &availableBooksTable();
     c.exportArchive = [](QWidget* parent) { TfrmExpLibri(parent).runModal(); };
+    c.importArchive = [](QWidget* parent) {
+        TfrmImpLibri window(parent);
+        Modal::exec(window);
+    };
     c.sheetWindow = QStringLiteral("frmStampaLibro");
     c.sheetCaption = QStringLiteral(" Stampa scheda libro");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA LIBRO");
@@ -181,16 +175,6 @@ CatalogueTable makeDvds()
     t.sectionPictures
         = {Artwork::Symbol::Disc, Artwork::Symbol::Member, Artwork::Symbol::Web, Artwork::Symbol::Notes};
     c.availableText = QStringLiteral("DVD disponibile per il prestito");
-    t.checks = {
-        {"Titolo", "Titolo",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il titolo del DVD."},
-        {"Codice", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario indicare il codice identificativo del DVD."},
-        {"Convalida", "Codice",
-            "Attenzione: per salvare la scheda \u00E8 necessario convalidare il codice identificativo del "
-            "DVD "
-            "utilizzando il pulsante a destra del campo di testo Codice."},
-    };
     c.codeMissing = QStringLiteral(
         "Indicare il codice identificativo da assegnare al DVD prima di premere il pulsante di convalida.");
     c.codeAlreadyValidated
@@ -203,6 +187,10 @@ CatalogueTable makeDvds()
     t.findTable = &dvdsTable();
     c.availableTable = &availableDvdsTable();
     c.exportArchive = [](QWidget* parent) { TfrmExpDVD(parent).runModal(); };
+    c.importArchive = [](QWidget* parent) {
+        TfrmImpDVD window(parent);
+        Modal::exec(window);
+    };
     c.sheetWindow = QStringLiteral("frmStampaDVD");
     c.sheetCaption = QStringLiteral(" Stampa scheda DVD");
     c.sheetHeading = QStringLiteral("SCHEDA INFORMATIVA DVD");
@@ -258,6 +246,7 @@ CatalogueTable consultation(const CatalogueTable& card, bool books)
     c.availableText = QString();
     c.sheetWindow += QStringLiteral("02");
     c.exportArchive = nullptr;
+    c.importArchive = nullptr;
     return c;
 }
 

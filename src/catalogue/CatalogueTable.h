@@ -23,8 +23,9 @@ struct CatalogueTable {
     QString webPrefix;
     QString webMissing;
     const SearchTable* availableTable = nullptr;
-    // Opens the archive's export window.
+    // Open the archive's export and import windows.
     void (*exportArchive)(QWidget* parent) = nullptr;
+    void (*importArchive)(QWidget* parent) = nullptr;
     // The sheet printed by cmdStampa: its window, caption, heading, and the label and field of
     // each row.
     QString sheetWindow;

@@ -6,6 +6,7 @@
 #include "RecordCard.h"
 #include "RecordType.h"
 #include "ResultList.h"
+#include "Rules.h"
 #include "ShortString.h"
 #include "WindowFlags.h"
 #include "WindowParts.h"
@@ -118,12 +119,12 @@ void CodeValidation::check(const QString& code)
     const RecordType& type = *m_table.type;
     const FieldSpot codice = type.spot(QStringLiteral("Codice"));
     const FieldSpot titolo = type.spot(QStringLiteral("Titolo"));
-    const QString key = ShortString::upperAToZ(ShortString::trimmed(code));
+    const QString key = Rules::codeKey(code);
     LineBuilder conflict;
     conflict.text("Cod. ").pad(codice, 24).text("  ").pad(titolo, 50);
     QStringList lines;
     const bool read = type.archive().scan([&](qint64, const char* record) {
-        if (ShortString::upperAToZ(codice.read(record)) == key)
+        if (Rules::codeKey(codice.read(record)) == key)
             lines << conflict.line(record);
         return true;
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportTables.h"
 #include "Spreadsheet.h"
 
 #include <QDialog>
@@ -7,32 +8,7 @@
 class ClickableLabel;
 class QLabel;
 class QTableView;
-class RecordType;
 class StatusLine;
-
-// One exported column: its header on screen and in the spreadsheet, its width there, and the
-// record fields it holds (several are joined with single blanks).
-struct ExportColumn {
-    QString gridHeader;
-    QString sheetHeader;
-    int width;
-    QStringList fields;
-    // The column's width in the window's grid; 0: one derived from the spreadsheet's width.
-    int gridWidth = 0;
-};
-
-// What tells one export window from another.
-struct ExportTable {
-    enum class Rows { Archive, Register, Overdue };
-    QString objectName;
-    QString caption;
-    QString helpTopic;
-    QString sheet;
-    QString fileName; // in the program folder
-    const RecordType* type = nullptr;
-    Rows rows = Rows::Archive;
-    QList<ExportColumn> columns;
-};
 
 // The export window: the records in a grid, then the spreadsheet file written from it and offered
 // to the program that opens it.

@@ -8,19 +8,21 @@
 #include "Dialogs.h"
 #include "ExportWindow.h"
 #include "IdentifierChecks.h"
+#include "ImportWindow.h"
 #include "Keys.h"
 #include "MemberSheet.h"
-#include "Printing.h"
-#include "TfrmSospesi.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "Pictures.h"
+#include "Printing.h"
 #include "RecordType.h"
 #include "Rules.h"
 #include "SearchTable.h"
 #include "ShortString.h"
 #include "TMisc.h"
+#include "TfrmSospesi.h"
 #include "TfrmZoom.h"
+#include "WindowParts.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -37,23 +39,6 @@ using Typing = CardField::Typing;
 using Symbol = Artwork::Symbol;
 
 const QSize kPhotoBox(157, 174);
-const QString kNameMissing
-    = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare il nome delL'utente.");
-const QString kCardMissing = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare il numero di tessera delL'utente.");
-const QString kIssueMissing = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare la data di rilascio della tessera.");
-const QString kExpiryMissing = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare la data di scadenza della tessera.");
-const QString kIssueWrong = QStringLiteral("Attenzione: la data di rilascio della tessera ");
-const QString kExpiryWrong = QStringLiteral("Attenzione: la data di scadenza della tessera ");
-const QString kDateWrongEnd = QStringLiteral(
-    " non esiste.\n\r\n\rPer poter salvare la scheda \u00E8 necessario indicare una data valida nel formato "
-    "gg/mm/aaaa.");
-const QString kOrder = QStringLiteral(
-    "Attenzione: la data di scadenza (%1) non pu\u00F2 essere anteriore a quella di rilascio della tessera (%2).");
-const QString kNoticeMissing = QStringLiteral(
-    "Attenzione: per salvare la scheda \u00E8 necessario indicare i giorni di preavviso.");
 const QString kMailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail dell'utente.");
 
 CardForm memberForm()
@@ -69,7 +54,7 @@ CardForm memberForm()
         {{"cmdAllega", "&Allega", Symbol::Attach}},
         {{"cmdAnteprima", "Antepri&ma", Symbol::Preview}, {"cmdStampa", "Stam&pa", Symbol::Print}},
         {{"cmdScadute", "Sca&dute", Symbol::Clock}}, browsingGroup(),
-        {{"cmdExcel", "E&xcel", Symbol::Export}},
+        {{"cmdExcel", "E&xcel", Symbol::Export}, {"cmdImporta", "Importa", Symbol::Import}},
         {{"cmdGuida", "&Guida", Symbol::Help}, {"cmdEsci", "&Esci", Symbol::Exit}}};
     t.cancelledText = QStringLiteral("Tessera annullata");
     t.fields = {
@@ -128,6 +113,7 @@ CardForm memberForm()
         {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
         {"cmdExcel", "Esporta le schede in archivio in un file di Microsoft Excel."},
+        {"cmdImporta", "Importa in archivio le schede di un foglio di calcolo."},
         {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
         {"cmdEsci", "Esci da questa schermata di lavoro."},
         {"btnSfoglia", "Carica la foto dell'utente."},
@@ -183,6 +169,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     cmdStampa = barButton(QStringLiteral("cmdStampa"));
     cmdScadute = barButton(QStringLiteral("cmdScadute"));
     cmdExcel = barButton(QStringLiteral("cmdExcel"));
+    cmdImporta = barButton(QStringLiteral("cmdImporta"));
     cmdEmail = fieldButton(QStringLiteral("cmdEmail"));
     cmdCodFisc = fieldButton(QStringLiteral("cmdCodFisc"));
     cmdCarta = fieldButton(QStringLiteral("cmdCarta"));
@@ -199,6 +186,10 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
     connect(cmdStampa, &QToolButton::clicked, this, [this] { Printing::print(this, sheet()); });
     connect(cmdAllega, &QToolButton::clicked, this, [this] { openAttachments(QStringLiteral("anagrafica")); });
     connect(cmdExcel, &QToolButton::clicked, this, [this] { TfrmExpAnagrafica(this).runModal(); });
+    connect(cmdImporta, &QToolButton::clicked, this, [this] {
+        TfrmImpAnagrafica window(this);
+        Modal::exec(window);
+    });
 
     connect(btnSfoglia, &QPushButton::clicked, this, &TfrmAnagrafica::btnSfogliaClick);
     connect(btnCancFoto, &QToolButton::clicked, this, [this] { showPhoto(QImage()); });
@@ -221,10 +212,7 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget* parent)
 
 QWidget* TfrmAnagrafica::buildPhotoFrame()
 {
-    auto* frame = new QFrame;
-    frame->setObjectName(QStringLiteral("box"));
-    frame->setStyleSheet(
-        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    QFrame* frame = whiteBox(nullptr);
     imgFoto = new QLabel(frame);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     imgFoto->setFixedSize(kPhotoBox);
@@ -282,33 +270,6 @@ void TfrmAnagrafica::setNewCardTexts()
     setText(QStringLiteral("DataRil"), Dates::format(Clock::today()));
     setText(QStringLiteral("Preavviso"), QStringLiteral("0"));
     showPhoto(QImage());
-}
-
-bool TfrmAnagrafica::checkCard()
-{
-    const CardCheck filled[] = {{"Tesserato", "Tesserato", kNameMissing}, {"NumTessera", "NumTessera", kCardMissing},
-        {"DataRil", "DataRil", kIssueMissing}, {"DataScade", "DataScade", kExpiryMissing}};
-    for (const CardCheck& check : filled) {
-        if (!requireFilled(check))
-            return false;
-    }
-    const QString issued = ShortString::trimmed(text(QStringLiteral("DataRil")));
-    const QString expires = ShortString::trimmed(text(QStringLiteral("DataScade")));
-    if (!Dates::isValid(issued)) {
-        MessageBox::plain(this, kIssueWrong + issued + kDateWrongEnd);
-        focusField(QStringLiteral("DataRil"));
-        return false;
-    }
-    if (!Dates::isValid(expires)) {
-        MessageBox::plain(this, kExpiryWrong + expires + kDateWrongEnd);
-        focusField(QStringLiteral("DataScade"));
-        return false;
-    }
-    if (Dates::parse(issued) > Dates::parse(expires)) {
-        MessageBox::plain(this, kOrder.arg(expires, issued));
-        return false;
-    }
-    return requireFilled({"Preavviso", "Preavviso", kNoticeMissing});
 }
 
 void TfrmAnagrafica::recordLoaded(qint64 n)

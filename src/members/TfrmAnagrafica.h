@@ -21,6 +21,7 @@ public:
     QToolButton* cmdStampa;
     QToolButton* cmdScadute;
     QToolButton* cmdExcel;
+    QToolButton* cmdImporta;
     QPushButton* cmdEmail;
     QPushButton* btnEmail;
     QPushButton* cmdCodFisc;
@@ -31,7 +32,6 @@ public:
     // The picture of the photo box, at its own size.
     const QImage& photo() const { return m_photo; }
 
-    bool checkCard() override;
     void recordLoaded(qint64 n) override;
     void recordStored(qint64 n) override;
 

@@ -79,17 +79,24 @@ char encodeChar(char16_t c)
     return '?';
 }
 
-QByteArray encode(const QString& text)
+qsizetype encodeInto(char* out, qsizetype room, QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < text.size(); ++i, ++characters) {
         const QChar c = text.at(i);
         // A character outside the basic plane is one '?', not two.
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        bytes.append(c.isSurrogate() ? '?' : encodeChar(c.unicode()));
+        if (characters < room)
+            out[characters] = c.isSurrogate() ? '?' : encodeChar(c.unicode());
     }
+    return characters;
+}
+
+QByteArray encode(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encodeInto(bytes.data(), bytes.size(), text));
     return bytes;
 }
 

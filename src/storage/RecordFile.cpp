@@ -313,6 +313,44 @@ std::optional<qint64> RecordFile::append(const QByteArray& record) const
     return n;
 }
 
+std::optional<qint64> RecordFile::appendAll(const std::function<std::optional<QByteArray>()>& next) const
+{
+    ArchiveLock lock(m_path);
+    if (!lock.held())
+        return std::nullopt;
+    QFile file(m_path);
+    if (!Disk::openForWriting(file))
+        return std::nullopt;
+    const auto count = recordsIn(file, m_size);
+    if (!count)
+        return std::nullopt;
+    const qint64 offset = *count * m_size;
+    const qint64 oldSize = file.size();
+    // A partial record at the end is written over, and put back on failure.
+    if (!file.seek(offset))
+        return std::nullopt;
+    const QByteArray tail = file.read(oldSize - offset);
+    if (tail.size() != oldSize - offset || !file.seek(offset))
+        return std::nullopt;
+    qint64 added = 0;
+    bool ok = true;
+    while (ok) {
+        const auto block = next();
+        ok = block && block->size() % m_size == 0 && *count + added + block->size() / m_size <= kMaxRecords;
+        if (!ok || block->isEmpty())
+            break;
+        ok = Disk::writeAll(file, *block);
+        added += block->size() / m_size;
+    }
+    ok = ok && Disk::sync(file);
+    ok = Disk::close(file) && ok;
+    if (!ok) {
+        restore(m_path, offset, tail, oldSize);
+        return std::nullopt;
+    }
+    return *count + 1;
+}
+
 bool RecordFile::put(QFile& file, qint64 n, const QByteArray& record) const
 {
     if (record.size() != m_size)

@@ -41,6 +41,11 @@ public:
     std::optional<bool> update(qint64 n, const std::function<bool(QByteArray& record)>& change) const;
     // Adds a record at the real end of the file; the number it was written as.
     std::optional<qint64> append(const QByteArray& record) const;
+    // Adds many records at the real end of the file in one operation under the archive's lock:
+    // next() hands the following block of whole records, an empty block when there are no more,
+    // or nothing to give up. Either every record is added, or the file is cut back to what it was
+    // and nothing is. The number of the first record added.
+    std::optional<qint64> appendAll(const std::function<std::optional<QByteArray>()>& next) const;
     // Calls visit(n, bytes) for records 1 ... count in order, reading many records per call to
     // the system; visit returns false to stop early. False on a failure.
     bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const;

@@ -10,6 +10,11 @@ const QString kBookAvailable = QStringLiteral("Libro disponibile per il prestito
 const QString kDvdAvailable = QStringLiteral("DVD disponibile per il prestito");
 const QString kLentPrefix = QStringLiteral("Tessera n. ");
 
+QString codeKey(const QString& code)
+{
+    return ShortString::upperAToZ(ShortString::trimmed(code));
+}
+
 bool isCancelled(const QString& annullata)
 {
     return ShortString::trimmed(annullata) != ShortString::kNo;

@@ -13,6 +13,9 @@ extern const QString kBookAvailable; // "Libro disponibile per il prestito"
 extern const QString kDvdAvailable; // "DVD disponibile per il prestito"
 extern const QString kLentPrefix; // "Tessera n. "
 
+// The form in which two identification codes are one code: blanks around removed, a-z upper-cased.
+QString codeKey(const QString& code);
+
 // Only a trimmed "No" marks an active record: an empty or damaged flag counts as cancelled.
 bool isCancelled(const QString& annullata);
 // An item is lent when its due date holds anything; the lent text is descriptive only.

@@ -9,7 +9,7 @@ namespace ShortString {
 const QString kYes = QStringLiteral("S\u00EC");
 const QString kNo = QStringLiteral("No");
 
-QString trimmed(const QString& text)
+QStringView trimmed(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -17,9 +17,13 @@ QString trimmed(const QString& text)
         ++begin;
     while (end > begin && text.at(end - 1).unicode() <= 32)
         --end;
-    if (begin == 0 && end == text.size())
-        return text;
     return text.mid(begin, end - begin);
+}
+
+QString trimmed(const QString& text)
+{
+    const QStringView kept = trimmed(QStringView(text));
+    return kept.size() == text.size() ? text : kept.toString();
 }
 
 namespace {
@@ -46,13 +50,13 @@ QString lowerAToZ(const QString& text)
     return shiftCase(text, u'A', u'a');
 }
 
-void store(const QString& text, char* field, int capacity)
+qsizetype store(QStringView text, char* field, int capacity)
 {
-    const QByteArray bytes = Windows1252::encode(trimmed(text));
-    const int length = std::min(int(bytes.size()), capacity);
+    const qsizetype characters = Windows1252::encodeInto(field + 1, capacity, trimmed(text));
+    const int length = int(std::min<qsizetype>(characters, capacity));
     field[0] = static_cast<char>(length);
-    std::memcpy(field + 1, bytes.constData(), size_t(length));
     std::memset(field + 1 + length, 0, size_t(capacity - length));
+    return characters;
 }
 
 QString load(const char* field, int capacity)

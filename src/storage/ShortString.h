@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The text field of every record: one length byte, then as many Windows-1252 characters as the
 // field holds.
@@ -8,10 +9,12 @@ namespace ShortString {
 
 // The text without the blanks and control characters (every code up to 32) at either end.
 QString trimmed(const QString& text);
+QStringView trimmed(QStringView text);
 
 // Writes the trimmed text into a field of the given capacity (capacity + 1 bytes): the length,
-// the characters cut to the capacity, zeros after them.
-void store(const QString& text, char* field, int capacity);
+// the characters cut to the capacity, zeros after them. The number of characters the trimmed text
+// had: more than the capacity when it was cut.
+qsizetype store(QStringView text, char* field, int capacity);
 
 // Reads a field back, trimmed. A length byte above the capacity (a damaged file) reads as the
 // capacity.

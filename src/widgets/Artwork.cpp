@@ -189,7 +189,8 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
         }
         break;
     }
-    case Artwork::Symbol::Export: {
+    case Artwork::Symbol::Export:
+    case Artwork::Symbol::Import: {
         const QRectF sheet(r.left() + 0.8 * u, r.top() + 1.5 * u, 6 * u, 7 * u);
         p.drawRect(sheet);
         p.drawLine(
@@ -198,8 +199,25 @@ void drawSymbol(QPainter& p, Artwork::Symbol symbol, const QRectF& r, const QCol
             QPointF(sheet.left(), sheet.top() + 4.6 * u), QPointF(sheet.right(), sheet.top() + 4.6 * u));
         p.drawLine(QPointF(sheet.center().x(), sheet.top()), QPointF(sheet.center().x(), sheet.bottom()));
         p.drawLine(QPointF(c.x() + 1 * u, c.y()), QPointF(r.right() - 0.5 * u, c.y()));
-        p.drawPolyline(QPolygonF({QPointF(r.right() - 2.2 * u, c.y() - 1.7 * u),
-            QPointF(r.right() - 0.5 * u, c.y()), QPointF(r.right() - 2.2 * u, c.y() + 1.7 * u)}));
+        // The arrow leaves the sheet for an export and enters it for an import.
+        const qreal tip = symbol == Artwork::Symbol::Export ? r.right() - 0.5 * u : c.x() + 1 * u;
+        const qreal back = symbol == Artwork::Symbol::Export ? tip - 1.7 * u : tip + 1.7 * u;
+        p.drawPolyline(
+            QPolygonF({QPointF(back, c.y() - 1.7 * u), QPointF(tip, c.y()), QPointF(back, c.y() + 1.7 * u)}));
+        break;
+    }
+    case Artwork::Symbol::Folder: {
+        QPainterPath folder;
+        folder.moveTo(r.left() + 0.8 * u, r.top() + 2.2 * u);
+        folder.lineTo(r.left() + 3.8 * u, r.top() + 2.2 * u);
+        folder.lineTo(r.left() + 4.8 * u, r.top() + 3.2 * u);
+        folder.lineTo(r.right() - 0.8 * u, r.top() + 3.2 * u);
+        folder.lineTo(r.right() - 0.8 * u, r.bottom() - 1.8 * u);
+        folder.lineTo(r.left() + 0.8 * u, r.bottom() - 1.8 * u);
+        folder.closeSubpath();
+        p.drawPath(folder);
+        p.drawLine(
+            QPointF(r.left() + 0.8 * u, r.top() + 4.4 * u), QPointF(r.right() - 0.8 * u, r.top() + 4.4 * u));
         break;
     }
     case Artwork::Symbol::Available:

@@ -44,7 +44,9 @@ enum class Symbol {
     Clock,
     Preview,
     Clear,
-    Photo
+    Photo,
+    Import,
+    Folder
 };
 
 // The product's logo: an open book and "Lettoria 3.0".

@@ -37,7 +37,7 @@ QToolButton* makeBarButton(QWidget* parent, const QString& name, const QString& 
     button->setIcon(QIcon(Artwork::glyph(symbol, 64, QColor(0x1F, 0x3A, 0x5F))));
     button->setIconSize(QSize(30, 30));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setMinimumWidth(std::max(58, button->fontMetrics().horizontalAdvance(Keys::plain(text)) + 14));
+    button->setMinimumWidth(std::max(48, button->fontMetrics().horizontalAdvance(Keys::plain(text)) + 10));
     Keys::bindStandard(button);
     return button;
 }

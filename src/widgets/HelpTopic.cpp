@@ -6,13 +6,14 @@
 namespace {
 
 // The guide's chapter order: the first steps, the main menu, its six areas in the menu's order
-// (with the loan desk's own screens), then the exports and the consultation. A topic missing here
-// follows in the order of its name.
-const QStringList kFirstTopics = {QStringLiteral("primi_passi"), QStringLiteral("avvio"), QStringLiteral("anagrafica"),
-    QStringLiteral("tessere"), QStringLiteral("libri"), QStringLiteral("dvd"), QStringLiteral("prestiti"),
-    QStringLiteral("registrazione"), QStringLiteral("riepilogo"), QStringLiteral("statistiche"),
-    QStringLiteral("esporta_anagrafica"), QStringLiteral("esporta_libri"), QStringLiteral("esporta_dvd"),
-    QStringLiteral("esporta_prestiti"), QStringLiteral("esporta_scaduti"), QStringLiteral("consultazione")};
+// (with the loan desk's own screens), then the exports, the import and the consultation. A topic
+// missing here follows in the order of its name.
+const QStringList kFirstTopics = {QStringLiteral("primi_passi"), QStringLiteral("avvio"),
+    QStringLiteral("anagrafica"), QStringLiteral("tessere"), QStringLiteral("libri"), QStringLiteral("dvd"),
+    QStringLiteral("prestiti"), QStringLiteral("registrazione"), QStringLiteral("riepilogo"),
+    QStringLiteral("statistiche"), QStringLiteral("esporta_anagrafica"), QStringLiteral("esporta_libri"),
+    QStringLiteral("esporta_dvd"), QStringLiteral("esporta_prestiti"), QStringLiteral("esporta_scaduti"),
+    QStringLiteral("importa"), QStringLiteral("consultazione")};
 
 } // namespace
 

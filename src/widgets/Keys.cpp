@@ -16,6 +16,7 @@ const QHash<QString, QKeySequence>& standardKeys()
         {QStringLiteral("cmdSalva"), QKeySequence(Qt::CTRL | Qt::Key_S)},
         {QStringLiteral("cmdTrova"), QKeySequence(Qt::CTRL | Qt::Key_F)},
         {QStringLiteral("cmdStampa"), QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {QStringLiteral("cmdImporta"), QKeySequence(Qt::CTRL | Qt::Key_I)},
         {QStringLiteral("cmdPrimo"), QKeySequence(Qt::CTRL | Qt::Key_Home)},
         {QStringLiteral("cmdIndietro"), QKeySequence(Qt::Key_PageUp)},
         {QStringLiteral("cmdAvanti"), QKeySequence(Qt::Key_PageDown)},

@@ -3,8 +3,18 @@
 #include "ClickableLabel.h"
 #include "Keys.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+QFrame* whiteBox(QWidget* parent)
+{
+    auto* box = new QFrame(parent);
+    box->setObjectName(QStringLiteral("box"));
+    box->setStyleSheet(
+        QStringLiteral("QFrame#box { background: white; border: 1px solid #b8c7d9; border-radius: 8px; }"));
+    return box;
+}
 
 QPushButton* pushButton(const QString& objectName, const QString& text, QWidget* parent, const QSize& minimum)
 {

@@ -6,11 +6,15 @@
 #include <QString>
 
 class ClickableLabel;
+class QFrame;
 class QLabel;
 class QPushButton;
 class QWidget;
 
 // The small parts every window of the program builds alike.
+
+// A white box with a thin border and round corners: a group of the button bars, a section of a card.
+QFrame* whiteBox(QWidget* parent);
 
 // A push button: its name and text (a "&" marks the letter that Alt presses), at least `minimum`
 // in size, the hand cursor over it, and the standard key of its command (Keys::standard).

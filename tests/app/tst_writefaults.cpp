@@ -2,6 +2,7 @@
 // something was stored when it was not, and a failed write leaves the files as they were.
 #include "CatalogueScreen.h"
 #include "Disk.h"
+#include "ImportWindow.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "Modal.h"
@@ -34,6 +35,11 @@ const QString kSaved
 const QString kDuplicateReady
     = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
                      "Al termine premere Salva per inserire la scheda in archivio.");
+const QString kAskImport = QStringLiteral(
+    "Schede da aggiungere all'archivio: 600.\nRighe scartate, che non verranno importate: 0.\n\r\n\rSi vuole "
+    "procedere con l'importazione?");
+const QString kImported = QStringLiteral(
+    "Importazione completata.\n\r\n\rSchede aggiunte all'archivio: 600, dalla n. 2 alla n. 601.");
 const QString kPasswordChanged = QStringLiteral("Modifica della password completata con successo.");
 const QString kPasswordError = QStringLiteral(
     "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
@@ -70,6 +76,8 @@ struct Writer {
     std::function<std::function<void()>(std::shared_ptr<QWidget>&)> prepare;
     QString success;
     QString failure;
+    // The question the user answers before the write, if any.
+    QString asked = QString();
 };
 
 QList<Writer> writers()
@@ -110,6 +118,27 @@ QList<Writer> writers()
             return [screen] { screen->cmdDuplica->click(); };
         },
         kDuplicateReady, kAccess};
+    list << Writer {"import", {"Libri.pro"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            storeBook(QStringLiteral("Primo"));
+            // A partial record at the end, which the import writes over.
+            QFile archive(ProgramFolder::file("Libri.pro"));
+            if (archive.open(QIODevice::Append))
+                archive.write(QByteArray(40, 'x'));
+            archive.close();
+            QFile csv(ProgramFolder::file("libri.csv"));
+            if (csv.open(QIODevice::WriteOnly)) {
+                csv.write("Titolo;Codice;Autore\n");
+                for (int i = 1; i <= 600; ++i)
+                    csv.write(QStringLiteral("Libro %1;L-%1;Rossi\n").arg(i).toUtf8());
+            }
+            csv.close();
+            auto window = std::make_shared<TfrmImpLibri>(nullptr);
+            keep = window;
+            window->openFile(ProgramFolder::file("libri.csv"));
+            return [window] { window->cmdImporta->click(); };
+        },
+        kImported, kAccess, kAskImport};
     list << Writer {"password change", {"unins000.dll"},
         [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
             Password::writeStored(QStringLiteral("vecchia"));
@@ -215,7 +244,9 @@ private slots:
         Disk::clearFaults();
 
         const QStringList shown = TestFixture::messages();
-        QCOMPARE(shown, QStringList({stored ? w.success : w.failure}));
+        QCOMPARE(shown,
+            (w.asked.isEmpty() ? QStringList() : QStringList({w.asked}))
+                + QStringList({stored ? w.success : w.failure}));
         if (!stored) {
             for (const QString& name : w.files)
                 QVERIFY2(fx.readFile(name) == before.value(name), qPrintable(name + " changed"));

@@ -217,6 +217,55 @@ private slots:
         QVERIFY(numberOf.isEmpty());
     }
 
+    // Many records added in one locked operation while another copy of the program appends one at
+    // a time: each lot lands whole, in one piece, and nothing of either is lost.
+    void appendAllWhileAnotherCopyAppends()
+    {
+        TestFixture fx;
+        const QString path = fx.file("2015.bib");
+        const int single = 1000;
+        const int lots = 20;
+        const int perLot = 300;
+        QProcess other;
+        other.start(QStringLiteral(APPEND_WORKER), {path, QStringLiteral("A"), QString::number(single)});
+        // The lots start once the other copy is appending.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile(path).size() >= 272 * 10, 30000);
+        const RecordFile file(path, 272);
+        QList<qint64> firsts;
+        for (int lot = 0; lot < lots; ++lot) {
+            int handed = 0;
+            const auto first = file.appendAll([&]() -> std::optional<QByteArray> {
+                QByteArray block;
+                for (int i = 0; i < 100 && handed < perLot; ++i, ++handed) {
+                    TSchedaPrestito p = loan(handed + 1);
+                    p.Tesserato = QStringLiteral("B%1").arg(lot);
+                    block += encodeRecord(p);
+                }
+                return block;
+            });
+            QVERIFY(first);
+            firsts << *first;
+        }
+        QVERIFY(other.waitForFinished(120000));
+        QCOMPARE(other.exitCode(), 0);
+        QHash<QString, qint64> numberOf;
+        const QList<QByteArray> numbers = other.readAllStandardOutput().split('\n');
+        for (int i = 0; i < single; ++i)
+            numberOf.insert(QStringLiteral("A %1").arg(i + 1), numbers.at(i).toLongLong());
+        for (int lot = 0; lot < lots; ++lot) {
+            for (int i = 0; i < perLot; ++i)
+                numberOf.insert(QStringLiteral("B%1 %2").arg(lot).arg(i + 1), firsts.at(lot) + i);
+        }
+        QCOMPARE(QFile(path).size(), qint64(272) * (single + lots * perLot));
+        QVERIFY(Archive<TSchedaPrestito>(path).scan([&](qint64 n, const TSchedaPrestito& p) {
+            return numberOf.take(p.Tesserato + ' ' + p.NumTessera) == n;
+        }));
+        QVERIFY(numberOf.isEmpty());
+        QVERIFY(!QFile::exists(path + ".lock"));
+        // The two really wrote at the same time: the other copy's last record follows the first lot.
+        QVERIFY(numbers.at(single - 1).toLongLong() > firsts.first());
+    }
+
     void lockLeftByAStoppedProgramIsTakenOver()
     {
         TestFixture fx;
@@ -307,6 +356,68 @@ private slots:
         if (!stored)
             QCOMPARE(fx.readFile("2015.bib"), before);
         QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+    }
+
+    // Many records in one operation: all of them at the end, over a partial record, or, whatever
+    // goes wrong at whichever block, none of them and the file as it was.
+    void appendAllIsAllOrNothing_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("nth");
+        QTest::addColumn<int>("giveUpAt");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("no fault") << -1 << 0 << -1 << true;
+        const std::pair<const char*, Disk::Fault> faults[] = {{"error", Disk::Fault::Error},
+            {"half", Disk::Fault::Half}, {"full", Disk::Fault::Full}, {"sync", Disk::Fault::Sync},
+            {"close", Disk::Fault::Close}, {"read-only", Disk::Fault::ReadOnly}};
+        for (const auto& [name, fault] : faults) {
+            QTest::addRow("%s at the first block", name) << int(fault) << 1 << -1 << false;
+            if (fault == Disk::Fault::Error || fault == Disk::Fault::Half || fault == Disk::Fault::Full)
+                QTest::addRow("%s at the third block", name) << int(fault) << 3 << -1 << false;
+        }
+        QTest::newRow("given up at the third block") << -1 << 0 << 2 << false;
+        QTest::newRow("a block of a record and a half") << -1 << 0 << 10 << false;
+    }
+
+    void appendAllIsAllOrNothing()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, nth);
+        QFETCH(int, giveUpAt);
+        QFETCH(bool, stored);
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY(loans.append(loan(1)) && loans.append(loan(2)));
+        fx.writeFile("2015.bib", fx.readFile("2015.bib") + QByteArray(40, 'x'));
+        const QByteArray before = fx.readFile("2015.bib");
+
+        int block = 0;
+        if (fault >= 0)
+            Disk::inject(Disk::Fault(fault), nth);
+        const auto first = loans.file().appendAll([&]() -> std::optional<QByteArray> {
+            if (block == giveUpAt)
+                return std::nullopt;
+            if (block == 4)
+                return QByteArray();
+            QByteArray bytes;
+            for (int i = 0; i < 50; ++i)
+                bytes += encodeRecord(loan(3 + block * 50 + i));
+            if (giveUpAt == 10 && block == 1)
+                bytes.chop(136);
+            ++block;
+            return bytes;
+        });
+        Disk::clearFaults();
+        QCOMPARE(first.has_value(), stored);
+        QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+        if (!stored) {
+            QCOMPARE(fx.readFile("2015.bib"), before);
+            return;
+        }
+        QCOMPARE(*first, qint64(3));
+        QCOMPARE(loans.count(), std::optional<qint64>(202));
+        for (const qint64 n : {qint64(3), qint64(100), qint64(202)})
+            QCOMPARE(loans.read(n)->NumTessera, QString::number(n));
     }
 
     void checkAndChangeUnderOneLock()
