@@ -3,14 +3,15 @@
 #include "Disk.h"
 #include "ProgramFolder.h"
 
-#include <QFile>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLockFile>
-#include <QSemaphore>
 #include <QThread>
-#include <QThreadPool>
 #include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -18,6 +19,11 @@ namespace {
 
 // Records read per system call by a scan.
 constexpr qint64 kScanBytes = 1 << 20;
+
+// Records read per system call by each half of a scan in halves. Each half reads a block and
+// visits its records on the same core, while the block is still in that core's cache; the two
+// halves' reads out of the system's cache overlap, so the scan takes less than reading the file.
+constexpr qint64 kHalfBlockBytes = 256 << 10;
 
 // How long a scan's two threads wait for each other's block before they sleep.
 constexpr qint64 kSpinNs = 200000;
@@ -67,23 +73,78 @@ private:
     bool m_held = false;
 };
 
-// Reads a file block by block, one block ahead of its use, on a thread of its own: on two cores
-// the copy out of the system's cache and the work on the records of the block before overlap, so
-// that a scan of a large archive takes little more than reading it. Two buffers take turns; a
-// short read ends the blocks and is reported as failed.
+// Blocks handed from one thread to the other, counted. Taking one first tries for a short while
+// without sleeping: a block takes well under a millisecond either side, and a thread put to sleep
+// for each one waits far longer to be woken (on a virtual machine most of all). Built on the
+// standard mutex, whose hand-overs ThreadSanitizer sees (Qt's own are built without it).
+class Turns {
+public:
+    explicit Turns(int count)
+        : m_count(count)
+    {
+    }
+
+    void give(int count = 1)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_count += count;
+        }
+        m_given.notify_one();
+    }
+
+    void take()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!tryTake()) {
+            if (waited.nsecsElapsed() > kSpinNs) {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_given.wait(lock, [this] { return m_count > 0; });
+                --m_count;
+                return;
+            }
+            std::this_thread::yield();
+        }
+    }
+
+private:
+    bool tryTake()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_count == 0)
+            return false;
+        --m_count;
+        return true;
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_given;
+    int m_count;
+};
+
+// Reads records from + 1 ... to of an open file, block by block. Ahead, it reads one block ahead of
+// its use on a thread of its own: on two cores the copy out of the system's cache and the work on
+// the records of the block before overlap, so that a scan of a large archive takes little more
+// than reading it. Two buffers take turns. A short read ends the blocks and is reported as failed;
+// an exception of the reading thread comes back from next().
 class BlockReader {
 public:
-    BlockReader(QFile& file, qint64 blockBytes, qint64 totalBytes)
+    BlockReader(QFile& file, int recordSize, qint64 from, qint64 to, qint64 blockBytes, bool ahead)
         : m_file(file)
-        , m_blockBytes(blockBytes)
-        , m_totalBytes(totalBytes)
+        , m_blockBytes(std::max<qint64>(1, blockBytes / recordSize) * recordSize)
+        , m_left((to - from) * recordSize)
     {
-        // A file of one block gains nothing from a second thread; a system that cannot start
-        // one gets the blocks read in turn.
-        if (totalBytes <= blockBytes)
+        if (m_left > 0 && !m_file.seek(from * recordSize)) {
+            m_failed = true;
+            m_left = 0;
+        }
+        // A range of one block gains nothing from a second thread; a system that cannot start one
+        // gets the blocks read in turn.
+        if (!ahead || m_left <= m_blockBytes)
             return;
         try {
-            m_thread = std::thread([this] { readAll(); });
+            m_thread = std::thread([this] { readAhead(); });
         } catch (const std::system_error&) {
         }
     }
@@ -93,121 +154,94 @@ public:
         if (!m_thread.joinable())
             return;
         m_stop = true;
-        m_free.release(2);
+        m_free.give(2);
         m_thread.join();
     }
 
-    // The next block, or nullptr at the end of the file or after a failed read. The block stays
-    // valid until the next call.
+    // The next block, or nullptr at the end or after a failed read. The block stays valid until the
+    // next call.
     const QByteArray* next()
     {
         if (!m_thread.joinable())
-            return readInline();
+            return readBlock(m_buffers[0]) ? &m_buffers[0] : nullptr;
         if (m_taken > 0)
-            m_free.release();
-        acquireSoon(m_full);
+            m_free.give();
+        m_full.take();
         const QByteArray& block = m_buffers[m_taken++ % 2];
+        if (m_error)
+            std::rethrow_exception(std::exchange(m_error, nullptr));
         return block.isEmpty() ? nullptr : &block;
     }
 
     bool failed() const { return m_failed; }
 
 private:
-    // Takes the semaphore, first trying for a short while without sleeping: a block takes well
-    // under a millisecond either side, and a thread put to sleep for each one waits far longer to
-    // be woken (on a virtual machine most of all).
-    static void acquireSoon(QSemaphore& semaphore)
+    // Fills the block with the next bytes of the range; false at its end or on a failed read.
+    bool readBlock(QByteArray& block)
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (!semaphore.tryAcquire()) {
-            if (waited.nsecsElapsed() > kSpinNs) {
-                semaphore.acquire();
-                return;
-            }
-            std::this_thread::yield();
-        }
-    }
-
-    void readAll()
-    {
-        for (qint64 done = 0, i = 0;; ++i) {
-            acquireSoon(m_free);
-            if (m_stop)
-                return;
-            QByteArray& block = m_buffers[i % 2];
-            const qint64 size = std::min(m_blockBytes, m_totalBytes - done);
-            block.resize(size);
-            if (size > 0 && m_file.read(block.data(), size) != size) {
-                m_failed = true;
-                block.clear();
-            }
-            done += block.size();
-            m_full.release();
-            if (block.isEmpty())
-                return;
-        }
-    }
-
-    const QByteArray* readInline()
-    {
-        QByteArray& block = m_buffers[0];
-        const qint64 size = std::min(m_blockBytes, m_totalBytes - m_inlineDone);
-        if (size <= 0)
-            return nullptr;
+        const qint64 size = std::min(m_blockBytes, m_left);
         block.resize(size);
+        if (size <= 0)
+            return false;
         if (m_file.read(block.data(), size) != size) {
             m_failed = true;
-            return nullptr;
+            m_left = 0;
+            block.clear();
+            return false;
         }
-        m_inlineDone += size;
-        return &block;
+        m_left -= size;
+        return true;
+    }
+
+    void readAhead()
+    {
+        try {
+            for (qint64 i = 0;; ++i) {
+                m_free.take();
+                if (m_stop)
+                    return;
+                const bool more = readBlock(m_buffers[i % 2]);
+                m_full.give();
+                if (!more)
+                    return;
+            }
+        } catch (...) {
+            // Handed to the caller's thread, which takes it before looking at any block.
+            m_error = std::current_exception();
+            m_full.give();
+        }
     }
 
     QFile& m_file;
     const qint64 m_blockBytes;
-    const qint64 m_totalBytes;
+    qint64 m_left;
     QByteArray m_buffers[2];
-    QSemaphore m_free {2};
-    QSemaphore m_full;
+    Turns m_free {2};
+    Turns m_full {0};
     std::atomic<bool> m_stop {false};
     std::atomic<bool> m_failed {false};
+    std::exception_ptr m_error;
     qint64 m_taken = 0;
-    qint64 m_inlineDone = 0;
     std::thread m_thread;
 };
 
-// Records read per system call by each half of a scan in halves. Each half reads a block and
-// visits its records on the same core, while the block is still in that core's cache; the two
-// halves' reads out of the system's cache overlap, so the scan takes less than reading the file.
-constexpr qint64 kHalfBlockBytes = 256 << 10;
-
-// Visits records from + 1 ... to of an open file, reading them block by block. False on a failed
-// or short read.
-bool visitRange(QFile& file, int size, qint64 from, qint64 to, const std::function<void(qint64, const char*)>& visit)
+// Calls visit(n, bytes) for records from + 1 ... to of an open file in order, until visit returns
+// false or stop is set. False on a failed or short read.
+bool visitRecords(QFile& file, int size, qint64 from, qint64 to, qint64 blockBytes, bool ahead,
+    const std::atomic<bool>& stop, const std::function<bool(qint64 n, const char* bytes)>& visit)
 {
-    if (from >= to)
-        return true;
-    if (!file.seek(from * size))
-        return false;
-    const qint64 perBlock = std::max<qint64>(1, kHalfBlockBytes / size);
-    QByteArray block(std::min(perBlock, to - from) * size, Qt::Uninitialized);
-    for (qint64 n = from; n < to;) {
-        const qint64 records = std::min(perBlock, to - n);
-        if (file.read(block.data(), records * size) != records * size)
-            return false;
-        for (qint64 i = 0; i < records; ++i)
-            visit(n + i + 1, block.constData() + i * size);
-        n += records;
+    BlockReader reader(file, size, from, to, blockBytes, ahead);
+    qint64 n = from;
+    while (const QByteArray* block = reader.next()) {
+        if (stop)
+            return true;
+        const qint64 records = block->size() / size;
+        for (qint64 i = 0; i < records; ++i) {
+            if (!visit(++n, block->constData() + i * size))
+                return true;
+        }
     }
-    return true;
-}
-
-// The threads of the scans in halves, kept between scans.
-QThreadPool& halvesPool()
-{
-    static QThreadPool pool;
-    return pool;
+    return !reader.failed();
 }
 
 // Puts back the bytes a failed write covered and the old length, on a file opened anew (the
@@ -338,19 +372,8 @@ bool RecordFile::scan(const std::function<bool(qint64 n, const char* bytes)>& vi
     if (!openForReading(file))
         return false;
     const auto total = recordsIn(file, m_size);
-    if (!total)
-        return false;
-    BlockReader reader(file, std::max<qint64>(1, kScanBytes / m_size) * m_size, *total * m_size);
-    qint64 n = 0;
-    while (const QByteArray* block = reader.next()) {
-        const qint64 records = block->size() / m_size;
-        for (qint64 i = 0; i < records; ++i) {
-            ++n;
-            if (!visit(n, block->constData() + i * m_size))
-                return true;
-        }
-    }
-    return !reader.failed();
+    const std::atomic<bool> never {false};
+    return total && visitRecords(file, m_size, 0, *total, kScanBytes, true, never, visit);
 }
 
 bool RecordFile::scanInHalves(const std::function<void(int half, qint64 n, const char* bytes)>& visit) const
@@ -363,22 +386,43 @@ bool RecordFile::scanInHalves(const std::function<void(int half, qint64 n, const
         return false;
     // A file of one block is not worth a second thread: all of it is the first half.
     const qint64 middle = *total * m_size <= kHalfBlockBytes ? *total : *total / 2;
-    // The second half on a file of its own, for a position of its own.
-    std::atomic<bool> secondRead {true};
-    QSemaphore secondDone;
-    const auto second = [&] {
-        QFile other(m_path);
-        secondRead = other.open(QIODevice::ReadOnly)
-            && visitRange(other, m_size, middle, *total, [&](qint64 n, const char* bytes) { visit(1, n, bytes); });
-        secondDone.release();
+    // Either half stops the other when it fails or throws; the first exception is kept for the
+    // caller's thread.
+    std::atomic<bool> stop {false};
+    bool done[2] = {false, false};
+    std::exception_ptr error[2];
+    const auto half = [&](int h) {
+        try {
+            // The second half on a file of its own, for a position of its own.
+            QFile other(m_path);
+            QFile& own = h == 0 ? file : other;
+            done[h] = (h == 0 || other.open(QIODevice::ReadOnly))
+                && visitRecords(own, m_size, h == 0 ? 0 : middle, h == 0 ? middle : *total, kHalfBlockBytes,
+                    false, stop, [&](qint64 n, const char* bytes) {
+                        visit(h, n, bytes);
+                        return true;
+                    });
+        } catch (...) {
+            error[h] = std::current_exception();
+        }
+        if (!done[h])
+            stop = true;
     };
-    // With no thread free, the second half follows the first on this one.
-    const bool hasSecond = middle < *total;
-    const bool secondStarted = hasSecond && halvesPool().tryStart(second);
-    const bool firstRead = visitRange(file, m_size, 0, middle, [&](qint64 n, const char* bytes) { visit(0, n, bytes); });
-    if (secondStarted)
-        secondDone.acquire();
-    else if (hasSecond)
-        second();
-    return firstRead && secondRead;
+    std::thread second;
+    if (middle < *total) {
+        try {
+            second = std::thread(half, 1);
+        } catch (const std::system_error&) {
+        }
+    }
+    half(0);
+    if (second.joinable())
+        second.join();
+    else if (middle < *total && !stop)
+        half(1);
+    for (const std::exception_ptr& e : error) {
+        if (e)
+            std::rethrow_exception(e);
+    }
+    return done[0] && (done[1] || middle == *total);
 }

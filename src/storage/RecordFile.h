@@ -48,7 +48,8 @@ public:
     // Calls visit(half, n, bytes) for every record, for a visit that needs no order across the
     // whole file: the file is cut in two halves, read and visited at once on two threads, each
     // half in order; half is 0 for the records of the first, 1 for the second. visit is called
-    // from both threads at once, for different halves. False on a failure.
+    // from both threads at once, for different halves. False on a failure. When either half fails
+    // or throws, both stop; the exception comes back on the caller's thread once both have.
     bool scanInHalves(const std::function<void(int half, qint64 n, const char* bytes)>& visit) const;
 
 private:

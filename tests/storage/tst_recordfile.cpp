@@ -8,7 +8,9 @@
 #include <QProcess>
 #include <QSet>
 #include <QtTest>
+#include <atomic>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -136,6 +138,74 @@ private slots:
         QCOMPARE(all, expected);
         if (split)
             QCOMPARE(qint64(seen[0].size()), qint64(total / 2));
+    }
+
+    // A visit that throws (out of memory while adding a line) in either half stops both halves;
+    // the exception comes back on the caller's thread only once the other half has let go of the
+    // scan's state. The half that does not throw is held at its first record from just before the
+    // other throws until a while after, so that it is still reading when it is told to stop.
+    void aThrowInEitherHalfStopsBothAndComesBack_data()
+    {
+        QTest::addColumn<int>("thrower");
+        QTest::newRow("first half throws") << 0;
+        QTest::newRow("second half throws") << 1;
+    }
+
+    void aThrowInEitherHalfStopsBothAndComesBack()
+    {
+        QFETCH(int, thrower);
+        TestFixture fx;
+        const int total = 20000;
+        QByteArray bytes;
+        for (int i = 1; i <= total; ++i)
+            bytes += encodeRecord(loan(i));
+        fx.writeFile("2015.bib", bytes);
+        const RecordFile file(fx.file("2015.bib"), 272);
+        std::atomic<bool> threw {false};
+        std::atomic<bool> holding {false};
+        std::atomic<int> visited[2] = {0, 0};
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, file.scanInHalves([&](int half, qint64, const char*) {
+            if (++visited[half] > 1)
+                return;
+            if (half == thrower) {
+                while (!holding)
+                    std::this_thread::yield();
+                threw = true;
+                throw std::bad_alloc();
+            }
+            holding = true;
+            while (!threw)
+                std::this_thread::yield();
+            QThread::msleep(200);
+            holding = false;
+        }));
+        QVERIFY2(!holding, "the exception came back while the other half was still visiting");
+        QCOMPARE(visited[thrower].load(), 1);
+        QVERIFY(visited[1 - thrower] < total / 2);
+        // The archive is free for the next scan.
+        std::atomic<int> again {0};
+        QVERIFY(file.scanInHalves([&](int, qint64, const char*) { ++again; }));
+        QCOMPARE(again.load(), total);
+    }
+
+    // A visit that throws in a scan that reads ahead on a second thread: the reading thread stops
+    // and the exception comes back.
+    void aThrowInAScanComesBack()
+    {
+        TestFixture fx;
+        QByteArray bytes;
+        for (int i = 1; i <= 20000; ++i)
+            bytes += encodeRecord(loan(i));
+        fx.writeFile("2015.bib", bytes);
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, loans.scan([](qint64 n, const TSchedaPrestito&) {
+            if (n == 5000)
+                throw std::bad_alloc();
+            return true;
+        }));
+        qint64 last = 0;
+        QVERIFY(loans.scan([&](qint64 n, const TSchedaPrestito&) { return (last = n) > 0; }));
+        QCOMPARE(last, 20000);
     }
 
     void fileCutShortDuringAScanInHalvesIsAnError()
