@@ -1,13 +1,11 @@
 #include "RecordFile.h"
 
+#include "ArchiveLock.h"
 #include "Disk.h"
 #include "ProgramFolder.h"
 
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLockFile>
-#include <QThread>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
@@ -28,13 +26,6 @@ constexpr qint64 kHalfBlockBytes = 256 << 10;
 // How long a scan's two threads wait for each other's block before they sleep.
 constexpr qint64 kSpinNs = 200000;
 
-// A write holds the lock for milliseconds; a lock older than this was left by a program that
-// stopped half-way (a crash, a pulled cable) and is taken over.
-constexpr int kStaleLockMs = 5000;
-// How long a writer waits for another computer's write to end.
-constexpr int kLockWaitMs = 8000;
-constexpr int kLockRetryMs = 2;
-
 // Readers never ask for write access to an existing file; only a missing one is created.
 bool openForReading(QFile& file)
 {
@@ -51,27 +42,6 @@ std::optional<qint64> recordsIn(const QFile& file, int size)
         return std::nullopt;
     return records;
 }
-
-// The lock beside an archive, held for one operation.
-class ArchiveLock {
-public:
-    explicit ArchiveLock(const QString& path)
-        : m_lock(path + QStringLiteral(".lock"))
-    {
-        m_lock.setStaleLockTime(kStaleLockMs);
-        // QLockFile's own wait sleeps 100 ms at first and then longer; a write here takes a few
-        // milliseconds, so the lock is tried again more often.
-        QDeadlineTimer deadline(kLockWaitMs);
-        while (!(m_held = m_lock.tryLock(0)) && !deadline.hasExpired()
-            && m_lock.error() == QLockFile::LockFailedError)
-            QThread::msleep(kLockRetryMs);
-    }
-    bool held() const { return m_held; }
-
-private:
-    QLockFile m_lock;
-    bool m_held = false;
-};
 
 // Blocks handed from one thread to the other, counted. Taking one first tries for a short while
 // without sleeping: a block takes well under a millisecond either side, and a thread put to sleep

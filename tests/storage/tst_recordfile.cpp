@@ -1,3 +1,4 @@
+#include "ArchiveLock.h"
 #include "Disk.h"
 #include "RecordFile.h"
 #include "TestFixture.h"
@@ -7,6 +8,7 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSet>
+#include <QSysInfo>
 #include <QtTest>
 #include <atomic>
 #include <numeric>
@@ -262,7 +264,7 @@ private slots:
         const int each = 1000;
         QProcess first, second;
         for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")})
-            process->start(QStringLiteral(APPEND_WORKER), {path, tag, QString::number(each)});
+            process->start(QStringLiteral(STORAGE_WORKER), {"append", path, tag, QString::number(each)});
         QSet<qint64> reported;
         QHash<QString, qint64> numberOf;
         for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")}) {
@@ -287,17 +289,78 @@ private slots:
         QVERIFY(numberOf.isEmpty());
     }
 
-    void lockLeftByAStoppedProgramIsTakenOver()
+    // A lock of this computer whose program has ended goes at once, whatever its date.
+    void lockLeftByAnEndedProgramIsTakenOver()
     {
         TestFixture fx;
+        QProcess ended;
+        ended.start(QStringLiteral(STORAGE_WORKER), {});
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
         const QString lock = fx.file("Libri.pro.lock");
-        fx.writeFile("Libri.pro.lock", "4242\nLettoria\naltro-computer\n");
+        fx.writeFile("Libri.pro.lock",
+            QByteArray::number(pid) + "\nstorage_worker\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         QFile file(lock);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        QVERIFY(file.setFileTime(ahead, QFileDevice::FileModificationTime));
         file.close();
         QCOMPARE(Archive<TSchedaLibro>().append(TSchedaLibro()), std::optional<qint64>(1));
         QVERIFY(!QFile::exists(lock));
+    }
+
+    // Two computers whose clocks are an hour apart: the lock of a write still running elsewhere is
+    // waited for, never taken for its date. The other copy writes its record while it holds the lock.
+    void aLiveLockIsNeverTakenForItsDate_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("computer");
+        QTest::newRow("this computer, an hour ahead") << 3600 << "-";
+        QTest::newRow("this computer, an hour behind") << -3600 << "-";
+        QTest::newRow("another computer, an hour ahead") << 3600 << "altro-computer";
+        QTest::newRow("another computer, an hour behind") << -3600 << "altro-computer";
+    }
+
+    void aLiveLockIsNeverTakenForItsDate()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, computer);
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QProcess other;
+        other.start(QStringLiteral(STORAGE_WORKER),
+            {"hold", loans.file().path(), QString::number(seconds), computer, "700"});
+        QVERIFY(other.waitForReadyRead(20000));
+        QCOMPARE(other.readLine(), QByteArray("held\n"));
+        QCOMPARE(loans.append(loan(1)), std::optional<qint64>(2));
+        QVERIFY(other.waitForFinished());
+        QCOMPARE(other.exitCode(), 0);
+        QCOMPARE(loans.read(1)->Tesserato, QStringLiteral("altro"));
+        QCOMPARE(loans.read(2)->NumTessera, QStringLiteral("1"));
+    }
+
+    // Another computer's lock is taken over only once this computer has seen it unchanged for the
+    // take-over time of its own clock; a lock that changes meanwhile is watched anew.
+    void anAbandonedLockIsTakenOverOnlyOnceSeenUnchanged()
+    {
+        TestFixture fx;
+        ArchiveLock::setPatience(100, 800);
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        const auto leave = [&](const QByteArray& pid) {
+            fx.writeFile("2015.bib.lock", pid + "\nLettoria\naltro-computer\n");
+        };
+        leave("4242");
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(500);
+        leave("4343");
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(500);
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(400);
+        QCOMPARE(loans.append(loan(1)), std::optional<qint64>(1));
+        QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+        ArchiveLock::setPatience(-1, -1);
     }
 
     void lockHeldElsewhereDelaysTheAppend()
