@@ -2,7 +2,9 @@
 
 #include "ArchiveLock.h"
 #include "Disk.h"
+#include "Journal.h"
 #include "ProgramFolder.h"
+#include "Transaction.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,21 +28,24 @@ constexpr qint64 kHalfBlockBytes = 256 << 10;
 // How long a scan's two threads wait for each other's block before they sleep.
 constexpr qint64 kSpinNs = 200000;
 
+// What an interrupted write left is put back before anything is read: one look at the folder when
+// there is nothing to do.
+bool settled(const QString& path)
+{
+    if (!Journal::pending(path))
+        return true;
+    ArchiveLock lock(path);
+    return lock.held() && Journal::settle(path, {path});
+}
+
 // Readers never ask for write access to an existing file; only a missing one is created.
 bool openForReading(QFile& file)
 {
+    if (!settled(file.fileName()))
+        return false;
     if (file.exists())
         return file.open(QIODevice::ReadOnly);
     return Disk::openForWriting(file);
-}
-
-// The records of an open file, or nothing for a file too large to be an archive.
-std::optional<qint64> recordsIn(const QFile& file, int size)
-{
-    const qint64 records = file.size() / size;
-    if (records > RecordFile::kMaxRecords)
-        return std::nullopt;
-    return records;
 }
 
 // Blocks handed from one thread to the other, counted. Taking one first tries for a short while
@@ -214,20 +219,6 @@ bool visitRecords(QFile& file, int size, qint64 from, qint64 to, qint64 blockByt
     return !reader.failed();
 }
 
-// Puts back the bytes a failed write covered and the old length, on a file opened anew (the
-// failure may have been the close).
-void restore(const QString& path, qint64 offset, const QByteArray& old, qint64 oldSize)
-{
-    QFile file(path);
-    if (!Disk::openForWriting(file))
-        return;
-    if (!old.isEmpty() && !(file.seek(offset) && Disk::writeAll(file, old)))
-        return;
-    file.resize(oldSize);
-    Disk::sync(file);
-    Disk::close(file);
-}
-
 } // namespace
 
 QString archivePath(const char* fileName)
@@ -241,10 +232,29 @@ RecordFile::RecordFile(QString path, int recordSize)
 {
 }
 
+std::optional<qint64> RecordFile::recordsIn(qint64 fileBytes) const
+{
+    const qint64 records = fileBytes / m_size;
+    if (records > kMaxRecords)
+        return std::nullopt;
+    return records;
+}
+
+std::optional<QByteArray> RecordFile::readFrom(QFile& file, qint64 n) const
+{
+    const auto count = recordsIn(file.size());
+    if (!count || n < 1 || n > *count || !file.seek((n - 1) * m_size))
+        return std::nullopt;
+    QByteArray bytes = file.read(m_size);
+    if (bytes.size() != m_size)
+        return std::nullopt;
+    return bytes;
+}
+
 bool RecordFile::touch() const
 {
     QFile file(m_path);
-    return Disk::openForWriting(file);
+    return settled(m_path) && Disk::openForWriting(file);
 }
 
 std::optional<qint64> RecordFile::count() const
@@ -252,7 +262,7 @@ std::optional<qint64> RecordFile::count() const
     QFile file(m_path);
     if (!openForReading(file))
         return std::nullopt;
-    return recordsIn(file, m_size);
+    return recordsIn(file.size());
 }
 
 std::optional<QByteArray> RecordFile::read(qint64 n) const
@@ -260,13 +270,7 @@ std::optional<QByteArray> RecordFile::read(qint64 n) const
     QFile file(m_path);
     if (!openForReading(file))
         return std::nullopt;
-    const auto count = recordsIn(file, m_size);
-    if (!count || n < 1 || n > *count || !file.seek((n - 1) * m_size))
-        return std::nullopt;
-    QByteArray bytes = file.read(m_size);
-    if (bytes.size() != m_size)
-        return std::nullopt;
-    return bytes;
+    return readFrom(file, n);
 }
 
 bool RecordFile::write(qint64 n, const QByteArray& record) const
@@ -280,60 +284,25 @@ bool RecordFile::write(qint64 n, const QByteArray& record) const
 
 std::optional<bool> RecordFile::update(qint64 n, const std::function<bool(QByteArray& record)>& change) const
 {
-    ArchiveLock lock(m_path);
-    if (!lock.held())
+    Transaction transaction({*this});
+    auto record = transaction.read(0, n);
+    if (!record)
         return std::nullopt;
-    QFile file(m_path);
-    if (!Disk::openForWriting(file))
-        return std::nullopt;
-    const auto count = recordsIn(file, m_size);
-    if (!count || n < 1 || n > *count || !file.seek((n - 1) * m_size))
-        return std::nullopt;
-    QByteArray record = file.read(m_size);
-    if (record.size() != m_size)
-        return std::nullopt;
-    if (!change(record))
+    if (!change(*record))
         return false;
-    if (!put(file, n, record))
+    if (!transaction.put(0, n, *record) || !transaction.commit())
         return std::nullopt;
     return true;
 }
 
 std::optional<qint64> RecordFile::append(const QByteArray& record) const
 {
-    ArchiveLock lock(m_path);
-    if (!lock.held())
-        return std::nullopt;
-    QFile file(m_path);
-    if (!Disk::openForWriting(file))
-        return std::nullopt;
+    Transaction transaction({*this});
     // Counted under the lock: the end another computer may just have moved.
-    const auto count = recordsIn(file, m_size);
-    if (!count || *count >= kMaxRecords)
+    const auto count = transaction.count(0);
+    if (!count || !transaction.put(0, *count + 1, record) || !transaction.commit())
         return std::nullopt;
-    const qint64 n = *count + 1;
-    if (!put(file, n, record))
-        return std::nullopt;
-    return n;
-}
-
-bool RecordFile::put(QFile& file, qint64 n, const QByteArray& record) const
-{
-    if (record.size() != m_size)
-        return false;
-    const qint64 offset = (n - 1) * m_size;
-    const qint64 oldSize = file.size();
-    // What the write will cover: the record it replaces, or a partial tail it appends over.
-    if (!file.seek(offset))
-        return false;
-    const QByteArray old = file.read(m_size);
-    if (old.size() != std::min<qint64>(m_size, oldSize - offset) || !file.seek(offset))
-        return false;
-    bool ok = Disk::writeAll(file, record) && Disk::sync(file);
-    ok = Disk::close(file) && ok;
-    if (!ok)
-        restore(m_path, offset, old, oldSize);
-    return ok;
+    return *count + 1;
 }
 
 bool RecordFile::scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const
@@ -341,7 +310,7 @@ bool RecordFile::scan(const std::function<bool(qint64 n, const char* bytes)>& vi
     QFile file(m_path);
     if (!openForReading(file))
         return false;
-    const auto total = recordsIn(file, m_size);
+    const auto total = recordsIn(file.size());
     const std::atomic<bool> never {false};
     return total && visitRecords(file, m_size, 0, *total, kScanBytes, true, never, visit);
 }
@@ -351,7 +320,7 @@ bool RecordFile::scanInHalves(const std::function<void(int half, qint64 n, const
     QFile file(m_path);
     if (!openForReading(file))
         return false;
-    const auto total = recordsIn(file, m_size);
+    const auto total = recordsIn(file.size());
     if (!total)
         return false;
     // A file of one block is not worth a second thread: all of it is the first half.

@@ -1,7 +1,11 @@
 // A second copy of the program on the same folder, for the tests that need another process:
 //   append <archive> <tag> <count>   appends loans tagged with its name, printing each one's number;
+//   crash <folder> <writer> <step> <midway>   runs a writer and ends abruptly at the step given;
 //   hold <archive> <seconds> <computer> <ms>   holds the archive's lock, its file dated that many
 //       seconds away and naming that computer (- for this one), writes a record and lets go.
+#include "ArchiveWriters.h"
+#include "Disk.h"
+#include "ProgramFolder.h"
 #include "RecordFile.h"
 
 #include <QCoreApplication>
@@ -28,6 +32,18 @@ int append(const QStringList& args)
         out << *n << '\n';
     }
     return 0;
+}
+
+int crash(const QStringList& args)
+{
+    ProgramFolder::setPath(args.at(0));
+    for (const ArchiveWriter& writer : archiveWriters()) {
+        if (QLatin1String(writer.name) == args.at(1)) {
+            Disk::crashAtStep(args.at(2).toInt(), args.at(3) == QLatin1String("1"));
+            return writer.write() ? 0 : 1;
+        }
+    }
+    return 2;
 }
 
 // A copy of the program on a computer whose native locks do not reach this one (a network share
@@ -67,6 +83,8 @@ int main(int argc, char* argv[])
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     if (command == QLatin1String("append") && args.size() == 3)
         return append(args);
+    if (command == QLatin1String("crash") && args.size() == 4)
+        return crash(args);
     if (command == QLatin1String("hold") && args.size() == 4)
         return hold(args);
     return 2;

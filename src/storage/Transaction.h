@@ -1,0 +1,35 @@
+#pragma once
+
+#include "RecordFile.h"
+
+#include <QByteArray>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Changes to one or more record files made as one, the way a database commits them: each file gets
+// at most one record replaced or added, and after any failure, crash or power cut every file holds
+// either all the transaction's changes or none (see Journal). The files are locked in the order
+// given for the transaction's life, and what an interrupted write left in them is put back first.
+class Transaction {
+public:
+    explicit Transaction(const std::vector<RecordFile>& files);
+    ~Transaction();
+
+    // Whether the files are locked, settled and open; nothing else works otherwise.
+    bool ready() const { return m_ready; }
+    std::optional<qint64> count(size_t file) const;
+    std::optional<QByteArray> read(size_t file, qint64 n) const;
+    // Record n of the file is to become the bytes: 1 <= n <= count + 1, where count + 1 adds a
+    // record (over a trailing partial one). One change per file.
+    bool put(size_t file, qint64 n, const QByteArray& record);
+    // Stores the changes: true once all of them are on the disk, false when none of them stays.
+    bool commit();
+
+private:
+    struct Member;
+    bool undo(const std::vector<Member*>& changed);
+
+    std::vector<std::unique_ptr<Member>> m_members;
+    bool m_ready = false;
+};
