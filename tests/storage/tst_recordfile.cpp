@@ -24,6 +24,15 @@ TSchedaPrestito loan(int i)
     return p;
 }
 
+// The bytes of loans 1 ... total.
+QByteArray loanBytes(int total)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= total; ++i)
+        bytes += encodeRecord(loan(i));
+    return bytes;
+}
+
 } // namespace
 
 class TestRecordFile : public QObject {
@@ -77,11 +86,8 @@ private slots:
     {
         TestFixture fx;
         // More records than one read block holds.
-        QByteArray bytes;
         const int total = 5000;
-        for (int i = 1; i <= total; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes + QByteArray(10, 'x'));
+        fx.writeFile("2015.bib", loanBytes(total) + QByteArray(10, 'x'));
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         int expected = 0;
         bool inOrder = true;
@@ -119,11 +125,8 @@ private slots:
         QFETCH(int, total);
         QFETCH(bool, split);
         TestFixture fx;
-        QByteArray bytes;
-        for (int i = 1; i <= total; ++i)
-            bytes += encodeRecord(loan(i));
         // A partial record at the end is not visited.
-        fx.writeFile("2015.bib", bytes + QByteArray(10, 'x'));
+        fx.writeFile("2015.bib", loanBytes(total) + QByteArray(10, 'x'));
         // Each half writes only its own list, so the two threads share nothing.
         std::vector<qint64> seen[2];
         bool rightBytes[2] = {true, true};
@@ -158,10 +161,7 @@ private slots:
         QFETCH(int, thrower);
         TestFixture fx;
         const int total = 20000;
-        QByteArray bytes;
-        for (int i = 1; i <= total; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(total));
         const RecordFile file(fx.file("2015.bib"), 272);
         std::atomic<bool> threw {false};
         std::atomic<bool> holding {false};
@@ -195,10 +195,7 @@ private slots:
     void aThrowInAScanComesBack()
     {
         TestFixture fx;
-        QByteArray bytes;
-        for (int i = 1; i <= 20000; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(20000));
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         QVERIFY_THROWS_EXCEPTION(std::bad_alloc, loans.scan([](qint64 n, const TSchedaPrestito&) {
             if (n == 5000)
@@ -214,10 +211,7 @@ private slots:
     {
         TestFixture fx;
         // Each half holds several blocks: the first half's next block is read after the cut.
-        QByteArray bytes;
-        for (int i = 1; i <= 20000; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(20000));
         QVERIFY(!RecordFile(fx.file("2015.bib"), 272).scanInHalves([&](int half, qint64 n, const char*) {
             if (half == 0 && n == 10)
                 QFile::resize(fx.file("2015.bib"), 272 * 100);
@@ -228,10 +222,7 @@ private slots:
     {
         TestFixture fx;
         // Several blocks, so that the blocks after the first two are read after the cut.
-        QByteArray bytes;
-        for (int i = 1; i <= 20000; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(20000));
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         qint64 last = 0;
         QVERIFY(!loans.scan([&](qint64 n, const TSchedaPrestito&) {
