@@ -46,7 +46,8 @@ public:
     // Adds a record at the real end of the file; the number it was written as.
     std::optional<qint64> append(const QByteArray& record) const;
     // Calls visit(n, bytes) for records 1 ... count in order, reading many records per call to
-    // the system; visit returns false to stop early. False on a failure.
+    // the system; visit returns false to stop early. False on a failure. An exception of visit
+    // comes back once the reading has stopped.
     bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const;
 
     // Calls visit(half, n, bytes) for every record, for a visit that needs no order across the
