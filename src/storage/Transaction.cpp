@@ -133,8 +133,8 @@ bool Transaction::commit()
     // The commit: once the commit record is gone, the new bytes are the archives' own.
     if (!stored || !Disk::remove(record->journal()))
         return undo(changed);
-    // Its removal on the disk before the partners' journals go: a power cut cannot bring it back
-    // alone. A partner left over is only removed by the next opener.
+    // Its removal on the disk before the partners' journals go, so that a power cut cannot bring
+    // back the commit record without them. A partner left over is only removed by the next opener.
     if (Disk::syncFolder(record->file.path())) {
         for (Member* m : changed) {
             if (m != record)
