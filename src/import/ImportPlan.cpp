@@ -365,23 +365,20 @@ int ImportPlan::refusedCount() const
 ImportPlan::Appended ImportPlan::append(const RecordFile& archive, const Progress& progress) const
 {
     Appended appended;
-    bool checked = false;
     bool changed = false;
     bool stopped = false;
     int next = 0;
     const QByteArray start = startingRecord();
-    const auto first = archive.appendAll([&]() -> std::optional<QByteArray> {
-        // Under the lock now: no other computer can give these codes away before they are stored.
-        if (!checked) {
-            checked = true;
-            const auto codes = archiveCodes(m_table, archive);
-            if (!codes)
-                return std::nullopt;
-            changed = std::any_of(m_acceptedCodes.begin(), m_acceptedCodes.end(),
-                [&](const QString& key) { return !key.isEmpty() && codes->contains(key); });
-            if (changed)
-                return std::nullopt;
-        }
+    // Checked under the lock: no other computer can give these codes away before they are stored.
+    const auto codesFree = [&] {
+        const auto codes = archiveCodes(m_table, archive);
+        if (!codes)
+            return false;
+        changed = std::any_of(m_acceptedCodes.begin(), m_acceptedCodes.end(),
+            [&](const QString& key) { return !key.isEmpty() && codes->contains(key); });
+        return !changed;
+    };
+    const auto first = archive.appendAll(codesFree, [&]() -> std::optional<QByteArray> {
         if (next >= m_accepted.size())
             return QByteArray();
         if (progress && !progress(next, m_accepted.size())) {

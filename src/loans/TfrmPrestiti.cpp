@@ -9,9 +9,7 @@
 #include "MessageBox.h"
 #include "Modal.h"
 #include "RecordCard.h"
-#include "RecordType.h"
 #include "ResultList.h"
-#include "Rules.h"
 #include "SearchTable.h"
 #include "SearchWindow.h"
 #include "ShortString.h"
@@ -173,41 +171,14 @@ void TfrmPrestiti::importItem(bool book)
 
 void TfrmPrestiti::lend(bool book, qint64 n)
 {
-    const RecordType& type = book ? RecordType::of<TSchedaLibro>() : RecordType::of<TSchedaDVD>();
-    const RecordFile catalogue = type.archive();
-    QByteArray before;
-    QHash<QString, QString> item;
-    // Checked and marked under the archive's lock: another desk cannot lend the same copy.
-    const auto marked = catalogue.update(n, [&](QByteArray& bytes) {
-        before = bytes;
-        item = type.values(bytes.constData());
-        if (Rules::isCancelled(item.value(QStringLiteral("Annullata")))
-            || Rules::isLent(item.value(QStringLiteral("Scadenza"))))
-            return false;
-        type.spot(QStringLiteral("Prestato")).store(bytes.data(), Rules::kLentPrefix + trimmed(titNumTessera));
-        type.spot(QStringLiteral("Scadenza")).store(bytes.data(), trimmed(titDataSca));
-        return true;
-    });
-    if (!marked)
+    const LoanRegister::Lending lending = LoanRegister::lend(book, n, lblFile->text(), loanOnCard());
+    if (lending.outcome == LoanRegister::Lending::Outcome::AccessError)
         return MessageBox::error(this, kAccessError);
-    if (!*marked)
-        return MessageBox::warning(this, kNoLongerAvailable.arg(book ? QStringLiteral("il libro") : QStringLiteral("il DVD")));
-
-    loadText(titTitolo, item.value(QStringLiteral("Titolo")));
-    loadText(titCodice, item.value(QStringLiteral("Codice")));
-    titTipo->setText(book ? QStringLiteral("Libro") : QStringLiteral("DVD"));
-    const TSchedaPrestito loan = loanOnCard();
-    const auto number = Archive<TSchedaPrestito>(lblFile->text()).append(loan);
-    if (!number) {
-        // No item lent to nobody: the catalogue record goes back as it was read.
-        catalogue.write(n, before);
-        titTipo->clear();
-        titCodice->clear();
-        titTitolo->clear();
-        return MessageBox::error(this, kAccessError);
-    }
+    if (lending.outcome == LoanRegister::Lending::Outcome::Unavailable)
+        return MessageBox::warning(
+            this, kNoLongerAvailable.arg(book ? QStringLiteral("il libro") : QStringLiteral("il DVD")));
     lstRecords->selectIndex(0);
-    lstRecords->appendLine(addedLoanLine().line(encodeRecord(loan).constData()), *number);
+    lstRecords->appendLine(addedLoanLine().line(encodeRecord(lending.loan).constData()), lending.number);
     for (QLineEdit* field : {titTipo, titCodice, titTitolo, titDataSca, titDataRes})
         field->clear();
     titData->setText(Dates::format(Clock::today()));

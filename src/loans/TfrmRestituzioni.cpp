@@ -9,10 +9,8 @@
 #include "Modal.h"
 #include "ProgramFolder.h"
 #include "RecordCard.h"
-#include "RecordType.h"
 #include "ResultList.h"
 #include "ReturnConfirm.h"
-#include "Rules.h"
 #include "SearchTable.h"
 #include "ShortString.h"
 #include "WindowParts.h"
@@ -175,28 +173,9 @@ void TfrmRestituzioni::btnRimuoviClick()
 
 void TfrmRestituzioni::giveBack(bool book, qint64 n)
 {
-    const RecordType& type = book ? RecordType::of<TSchedaLibro>() : RecordType::of<TSchedaDVD>();
-    const RecordFile catalogue = type.archive();
-    QByteArray before;
-    if (n > 0) {
-        const auto released = catalogue.update(n, [&](QByteArray& bytes) {
-            before = bytes;
-            type.spot(QStringLiteral("Prestato")).store(bytes.data(), book ? Rules::kBookAvailable : Rules::kDvdAvailable);
-            type.spot(QStringLiteral("Scadenza")).store(bytes.data(), QString());
-            return true;
-        });
-        if (!released)
-            return MessageBox::error(this, kAccessError);
-    }
-
-    const TSchedaPrestito loan = loanOnCard();
-    const qint64 record = lblPosizione->text().toLongLong();
-    if (record > 0 && !Archive<TSchedaPrestito>(lblFile->text()).write(record, loan)) {
-        // Nothing half done: the item goes back to its lent state.
-        if (n > 0)
-            catalogue.write(n, before);
+    // The item back on the shelf and the return in the register, together or not at all.
+    if (!LoanRegister::giveBack(book, n, lblFile->text(), lblPosizione->text().toLongLong(), loanOnCard()))
         return MessageBox::error(this, kAccessError);
-    }
     reload();
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSaveFile>
+#include <cstdlib>
 #include <optional>
 
 #if defined(Q_OS_WIN)
@@ -22,6 +23,12 @@ struct Faults {
     std::optional<Disk::Fault> fault;
     int countdown = 0;
     bool full = false;
+    // The numbered steps, and the step faults.
+    int steps = 0;
+    int failAt = 0;
+    Disk::Failing failing = Disk::Failing::Once;
+    int crashAt = 0;
+    bool crashMidway = false;
 };
 
 Faults& faults()
@@ -41,6 +48,34 @@ bool strikes(Disk::Fault kind)
         return false;
     f.fault.reset();
     return true;
+}
+
+enum class Fate { Go, Fail, CrashMidway };
+
+// Counts a step and tells what the step faults make of it. A crash before the step ends the
+// program here.
+Fate takeStep(bool write)
+{
+    Faults& f = faults();
+    QMutexLocker lock(&f.mutex);
+    const int n = ++f.steps;
+    if (n == f.crashAt) {
+        if (write && f.crashMidway)
+            return Fate::CrashMidway;
+        std::_Exit(Disk::kCrashExitCode);
+    }
+    const int after = n - f.failAt;
+    if (f.failAt > 0 && after >= 0
+        && (after == 0 || f.failing == Disk::Failing::ForGood
+            || (f.failing == Disk::Failing::Alternately && after % 2 == 0)))
+        return Fate::Fail;
+    return Fate::Go;
+}
+
+void writeHalf(QFileDevice& file, const QByteArray& bytes)
+{
+    file.write(bytes.constData(), bytes.size() / 2);
+    file.flush();
 }
 
 bool readOnly()
@@ -66,38 +101,31 @@ std::optional<qint64> roomLeft(QFileDevice& file, qint64 wanted)
     return std::clamp<qint64>(file.size() - file.pos(), 0, wanted);
 }
 
-#ifdef Q_OS_UNIX
-// A rename is on the disk only when its folder is. Windows has no such step: NTFS journals the
-// rename itself.
-void syncFolder(const QString& path)
-{
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-#endif
-
 } // namespace
 
 namespace Disk {
 
 bool openForWriting(QFile& file)
 {
-    if (readOnly())
+    if (takeStep(false) != Fate::Go || readOnly())
         return false;
-    return file.open(QIODevice::ReadWrite);
+    // Unbuffered: every write reaches the system at once, and a failed one is seen at once.
+    return file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
 }
 
 bool writeAll(QFileDevice& file, const QByteArray& bytes)
 {
+    const Fate fate = takeStep(true);
+    if (fate != Fate::Go) {
+        writeHalf(file, bytes);
+        if (fate == Fate::CrashMidway)
+            std::_Exit(kCrashExitCode);
+        return false;
+    }
     if (strikes(Fault::Error))
         return false;
     if (strikes(Fault::Half)) {
-        file.write(bytes.constData(), bytes.size() / 2);
-        file.flush();
+        writeHalf(file, bytes);
         return false;
     }
     if (const auto room = roomLeft(file, bytes.size()); room && *room < bytes.size()) {
@@ -110,6 +138,8 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
 
 bool sync(QFileDevice& file)
 {
+    if (takeStep(false) != Fate::Go)
+        return false;
     // Qt reports a failed buffered write only at the flush, never at a later commit.
     if (!file.flush())
         return false;
@@ -127,8 +157,38 @@ bool sync(QFileDevice& file)
 
 bool close(QFileDevice& file)
 {
+    const Fate fate = takeStep(false);
     file.close();
-    return file.error() == QFileDevice::NoError && !strikes(Fault::Close);
+    return fate == Fate::Go && file.error() == QFileDevice::NoError && !strikes(Fault::Close);
+}
+
+bool resize(QFileDevice& file, qint64 size)
+{
+    return takeStep(false) == Fate::Go && file.resize(size);
+}
+
+bool remove(const QString& path)
+{
+    return takeStep(false) == Fate::Go && (QFile::remove(path) || !QFile::exists(path));
+}
+
+bool syncFolder(const QString& path)
+{
+    if (takeStep(false) != Fate::Go)
+        return false;
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+#else
+    // Windows has no sync of a folder: NTFS writes a folder's changes to its own log, which the
+    // flush of a file of the folder commits.
+    return true;
+#endif
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes)
@@ -140,15 +200,15 @@ bool replaceFile(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (!writeAll(file, bytes) || !sync(file) || strikes(Fault::Close)) {
+    // The rename is a step of its own.
+    if (!writeAll(file, bytes) || !sync(file) || strikes(Fault::Close) || takeStep(false) != Fate::Go) {
         file.cancelWriting();
         return false;
     }
     if (!file.commit())
         return false;
-#ifdef Q_OS_UNIX
+    // The new file is in place; a folder that cannot be synced changes nothing the user can see.
     syncFolder(path);
-#endif
     return true;
 }
 
@@ -170,15 +230,13 @@ bool copyFile(const QString& source, const QString& target)
             return false;
         }
     }
-    if (!sync(to) || strikes(Fault::Close)) {
+    if (!sync(to) || strikes(Fault::Close) || takeStep(false) != Fate::Go) {
         to.cancelWriting();
         return false;
     }
     if (!to.commit())
         return false;
-#ifdef Q_OS_UNIX
     syncFolder(target);
-#endif
     return true;
 }
 
@@ -191,6 +249,31 @@ void inject(Fault fault, int nth)
     f.full = false;
 }
 
+int stepsTaken()
+{
+    Faults& f = faults();
+    QMutexLocker lock(&f.mutex);
+    return f.steps;
+}
+
+void failStep(int nth, Failing failing)
+{
+    clearFaults();
+    Faults& f = faults();
+    QMutexLocker lock(&f.mutex);
+    f.failAt = nth;
+    f.failing = failing;
+}
+
+void crashAtStep(int nth, bool midway)
+{
+    clearFaults();
+    Faults& f = faults();
+    QMutexLocker lock(&f.mutex);
+    f.crashAt = nth;
+    f.crashMidway = midway;
+}
+
 void clearFaults()
 {
     Faults& f = faults();
@@ -198,6 +281,11 @@ void clearFaults()
     f.fault.reset();
     f.countdown = 0;
     f.full = false;
+    f.steps = 0;
+    f.failAt = 0;
+    f.failing = Failing::Once;
+    f.crashAt = 0;
+    f.crashMidway = false;
 }
 
 } // namespace Disk

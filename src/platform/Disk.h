@@ -19,6 +19,13 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes);
 bool sync(QFileDevice& file);
 // Closes the file; false when the close reported an error.
 bool close(QFileDevice& file);
+// Sets the length of an open file.
+bool resize(QFileDevice& file, qint64 size);
+// Removes a file; false when it is still there.
+bool remove(const QString& path);
+// Puts on the disk the folder's list of files, so that a file just made or removed stays so after
+// a power cut.
+bool syncFolder(const QString& path);
 
 // Replaces a whole file (INI files, pictures, exports): the bytes go to a temporary file of the
 // same folder, which is flushed, synced and then renamed over the old one. On any failure the
@@ -41,6 +48,21 @@ enum class Fault {
 };
 // Counted from now: the n-th write, sync or close of the program, as the fault says.
 void inject(Fault fault, int nth = 1);
+
+// Every call of this layer that changes the disk (an open for writing, a write, a sync, a close,
+// a resize, a removal, the rename of a replaced file, a folder sync) is one step, counted from the
+// last failStep(), crashAtStep() or clearFaults().
+int stepsTaken();
+// How a disk fails from the n-th step on: at that step only; at every step, as a stick pulled out
+// or a share that went away; at every other step, as a share that comes and goes.
+enum class Failing { Once, ForGood, Alternately };
+// The n-th step fails as the failing says; a failing write writes half of its bytes.
+void failStep(int nth, Failing failing);
+// The program ends at once at the n-th step, as if killed or the power went: before the step, or
+// midway, a write after half of its bytes. The exit code tells such an end from a normal one.
+void crashAtStep(int nth, bool midway);
+constexpr int kCrashExitCode = 86;
+
 void clearFaults();
 
 } // namespace Disk

@@ -4,7 +4,9 @@
 #include "ProgramFolder.h"
 #include "RecordFile.h"
 #include "RecordType.h"
+#include "Rules.h"
 #include "ShortString.h"
+#include "Transaction.h"
 #include "Windows1252.h"
 
 #include <QFileInfo>
@@ -18,11 +20,73 @@ Archive<TSchedaPrestito> registerOf(int year)
     return Archive<TSchedaPrestito>(path(year));
 }
 
+const RecordType& catalogueOf(bool book)
+{
+    return book ? RecordType::of<TSchedaLibro>() : RecordType::of<TSchedaDVD>();
+}
+
+RecordFile registerFile(const QString& file)
+{
+    return RecordFile(file, RecordLayout<TSchedaPrestito>::size);
+}
+
 } // namespace
 
 QString path(int year)
 {
     return ProgramFolder::file(QStringLiteral("%1.bib").arg(year, 4, 10, QLatin1Char('0')));
+}
+
+Lending lend(bool book, qint64 n, const QString& file, TSchedaPrestito loan)
+{
+    const RecordType& type = catalogueOf(book);
+    // The item's archive first: every write that changes both locks them in this order.
+    Transaction transaction({type.archive(), registerFile(file)});
+    auto item = transaction.read(0, n);
+    if (!item)
+        return {Lending::Outcome::AccessError, {}, 0};
+    const QHash<QString, QString> values = type.values(item->constData());
+    if (Rules::isCancelled(values.value(QStringLiteral("Annullata")))
+        || Rules::isLent(values.value(QStringLiteral("Scadenza"))))
+        return {Lending::Outcome::Unavailable, {}, 0};
+    type.spot(QStringLiteral("Prestato")).store(item->data(), Rules::kLentPrefix + loan.NumTessera);
+    type.spot(QStringLiteral("Scadenza")).store(item->data(), loan.DataSca);
+    loan.Tipo = book ? QStringLiteral("Libro") : QStringLiteral("DVD");
+    loan.Codice = values.value(QStringLiteral("Codice"));
+    loan.Titolo = values.value(QStringLiteral("Titolo"));
+    const auto count = transaction.count(1);
+    if (!count || !transaction.put(0, n, *item) || !transaction.put(1, *count + 1, encodeRecord(loan))
+        || !transaction.commit())
+        return {Lending::Outcome::AccessError, {}, 0};
+    return {Lending::Outcome::Lent, loan, *count + 1};
+}
+
+bool giveBack(bool book, qint64 n, const QString& file, qint64 number, const TSchedaPrestito& loan)
+{
+    const RecordType& type = catalogueOf(book);
+    std::vector<RecordFile> files;
+    if (n > 0)
+        files.push_back(type.archive());
+    if (number > 0)
+        files.push_back(registerFile(file));
+    Transaction transaction(files);
+    if (n > 0) {
+        auto item = transaction.read(0, n);
+        if (!item)
+            return false;
+        type.spot(QStringLiteral("Prestato"))
+            .store(item->data(), book ? Rules::kBookAvailable : Rules::kDvdAvailable);
+        type.spot(QStringLiteral("Scadenza")).store(item->data(), QString());
+        if (!transaction.put(0, n, *item))
+            return false;
+    }
+    if (number > 0) {
+        const size_t loans = files.size() - 1;
+        const auto count = transaction.count(loans);
+        if (!count || number > *count || !transaction.put(loans, number, encodeRecord(loan)))
+            return false;
+    }
+    return transaction.commit();
 }
 
 std::optional<qint64> append(int year, const TSchedaPrestito& loan)

@@ -43,6 +43,24 @@ bool scanOpenLoans(const QString& file, const QString& cardNumber,
 // only when a register that is there cannot be read.
 bool scan(const QString& file, const std::function<bool(qint64 n, const char* bytes)>& visit);
 
+// What a lending did: the loan as stored and its number in the register, when it was made.
+struct Lending {
+    enum class Outcome { Lent, Unavailable, AccessError };
+    Outcome outcome;
+    TSchedaPrestito loan;
+    qint64 number = 0;
+};
+
+// Lends record n of the book archive (book) or of the DVD archive. Under the locks of the archive
+// and of the register file, checks that the item is neither cancelled nor lent, marks it lent to the
+// loan's card number until the loan's due date, and adds the loan to the register with the item's
+// type, code and title. Both files change together or neither does.
+Lending lend(bool book, qint64 n, const QString& file, TSchedaPrestito loan);
+// Puts record n of the book or DVD archive back on the shelf (0: an item no longer in the archive)
+// and stores the loan as record number of the register file (0: none), both together or neither.
+// False on an access error.
+bool giveBack(bool book, qint64 n, const QString& file, qint64 number, const TSchedaPrestito& loan);
+
 std::optional<qint64> append(int year, const TSchedaPrestito& loan);
 std::optional<std::vector<NumberedLoan>> readAll(int year);
 // The open loans whose trimmed card number equals the trimmed one given, case included.

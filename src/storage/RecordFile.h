@@ -16,9 +16,12 @@ class QFile;
 // Readers open an existing file read-only, so an archive on a write-protected stick can be
 // consulted; a missing file is created empty by whoever opens it first. Writers take the archive's
 // lock for the one operation, so that two computers sharing the folder never write over each
-// other's records, and follow one rule: a write is reported done only once it is on the disk;
-// a failed write leaves the file exactly as it was. A trailing partial record is ignored by
-// readers; an append writes at count x size, over it.
+// other's records, and write through a rollback journal (see Transaction): a write is reported
+// done only once it is on the disk; after a failed write, a crash or a power cut the file holds
+// exactly its old records. Every opener, reader or writer, first puts back what the journal of an
+// interrupted write holds; a reader that cannot (a write-protected stick) reports an access error
+// rather than read a torn record. A trailing partial record is ignored by readers; an append
+// writes at count x size, over it.
 class RecordFile {
 public:
     // More records than any archive of the program can hold: such a file is an access error.
@@ -27,6 +30,7 @@ public:
     RecordFile(QString path, int recordSize);
 
     const QString& path() const { return m_path; }
+    int recordSize() const { return m_size; }
 
     // Opens the file for writing (creating it) and closes it: the check that it can be saved to.
     bool touch() const;
@@ -42,23 +46,30 @@ public:
     // Adds a record at the real end of the file; the number it was written as.
     std::optional<qint64> append(const QByteArray& record) const;
     // Adds many records at the real end of the file in one operation under the archive's lock:
-    // next() hands the following block of whole records, an empty block when there are no more,
-    // or nothing to give up. Either every record is added, or the file is cut back to what it was
-    // and nothing is. The number of the first record added.
-    std::optional<qint64> appendAll(const std::function<std::optional<QByteArray>()>& next) const;
+    // first ready() runs under the lock, before anything is written, and false gives up; then next()
+    // hands the following block of whole records, an empty block when there are no more, or
+    // nothing to give up. Either every record is added, or the file is as it was and nothing is.
+    // The number of the first record added.
+    std::optional<qint64> appendAll(
+        const std::function<bool()>& ready, const std::function<std::optional<QByteArray>()>& next) const;
     // Calls visit(n, bytes) for records 1 ... count in order, reading many records per call to
-    // the system; visit returns false to stop early. False on a failure.
+    // the system; visit returns false to stop early. False on a failure. An exception of visit
+    // comes back once the reading has stopped.
     bool scan(const std::function<bool(qint64 n, const char* bytes)>& visit) const;
 
     // Calls visit(half, n, bytes) for every record, for a visit that needs no order across the
     // whole file: the file is cut in two halves, read and visited at once on two threads, each
     // half in order; half is 0 for the records of the first, 1 for the second. visit is called
-    // from both threads at once, for different halves. False on a failure.
+    // from both threads at once, for different halves. False on a failure. When either half fails
+    // or throws, both stop; the exception comes back on the caller's thread once both have.
     bool scanInHalves(const std::function<void(int half, qint64 n, const char* bytes)>& visit) const;
 
 private:
-    // Writes record n (count + 1 appends) with the file open and locked.
-    bool put(QFile& file, qint64 n, const QByteArray& record) const;
+    friend class Transaction;
+    // The records of a file of that many bytes, or nothing for a file too large to be an archive.
+    std::optional<qint64> recordsIn(qint64 fileBytes) const;
+    // Record n of an open file.
+    std::optional<QByteArray> readFrom(QFile& file, qint64 n) const;
 
     QString m_path;
     int m_size;

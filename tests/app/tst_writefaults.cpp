@@ -1,15 +1,19 @@
-// Every writer of the program against every fault of a failing disk: the user is never told that
-// something was stored when it was not, and a failed write leaves the files as they were.
+// Every writer of the program against every fault of a failing disk, and against a disk failing at
+// each step of the write, once or for good: the user is never told that something was stored when it
+// was not, and a failed write leaves the files as they were for whoever opens them next.
 #include "CatalogueScreen.h"
 #include "Disk.h"
 #include "ImportWindow.h"
 #include "IniFile.h"
+#include "LoanDeskDrivers.h"
 #include "MessageBox.h"
 #include "Modal.h"
 #include "Password.h"
 #include "Pictures.h"
 #include "ProgramFolder.h"
 #include "RecordFile.h"
+#include "ResultList.h"
+#include "ReturnConfirm.h"
 #include "Search.h"
 #include "ShortString.h"
 #include "TestFixture.h"
@@ -40,6 +44,12 @@ const QString kAskImport = QStringLiteral(
     "procedere con l'importazione?");
 const QString kImported = QStringLiteral(
     "Importazione completata.\n\r\n\rSchede aggiunte all'archivio: 600, dalla n. 2 alla n. 601.");
+const QString kLent = QStringLiteral(
+    "Il prestito corrente \u00E8 stato aggiunto all'elenco.\n\r\n\rE' ora possibile registrare un nuovo prestito allo "
+    "stesso utente.");
+const QString kReturned = QStringLiteral(
+    "Il prestito selezionato \u00E8 stato rimosso dall'elenco.\n\r\n\rE' ora possibile registrare una nuova "
+    "restituzione per lo stesso utente.");
 const QString kPasswordChanged = QStringLiteral("Modifica della password completata con successo.");
 const QString kPasswordError = QStringLiteral(
     "Attenzione: si \u00E8 verificato un errore durante la procedura di modifica della password. "
@@ -181,6 +191,30 @@ QList<Writer> writers()
             };
         },
         kStored, kFailed};
+    list << Writer {"lending", {"Libri.pro", "2015.bib"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            fillArchives();
+            auto screen = std::shared_ptr<TfrmPrestiti>(openLendingCard());
+            keep = screen;
+            pickDay(QDate(2015, 6, 20));
+            screen->btnDataSca->click();
+            pickFirstItem("frmTrovaPrestitiLibri");
+            return [screen] { screen->btnImportaLibro->click(); };
+        },
+        kLent, kAccess};
+    list << Writer {"return", {"Libri.pro", "2015.bib"},
+        [](std::shared_ptr<QWidget>& keep) -> std::function<void()> {
+            fillArchives();
+            twoOpenLoans();
+            auto screen = std::shared_ptr<TfrmRestituzioni>(openReturnsCard());
+            keep = screen;
+            screen->lstRecords->selectIndex(0);
+            emit screen->lstRecords->clicked(screen->lstRecords->model()->index(0, 0));
+            Modal::setDriver(
+                "frmRendiLibro", [](QDialog& d) { static_cast<ReturnConfirm&>(d).btnConferma->click(); });
+            return [screen] { screen->btnRimuovi->click(); };
+        },
+        kReturned, kAccess};
     list << Writer {"picture", {"1.jpg"},
         [](std::shared_ptr<QWidget>&) -> std::function<void()> {
             const QString path = ProgramFolder::file("1.jpg");
@@ -195,6 +229,28 @@ QList<Writer> writers()
         },
         kStored, kFailed};
     return list;
+}
+
+// A writer's files and what it showed, around a write.
+struct Files {
+    QMap<QString, QByteArray> before;
+    QMap<QString, QByteArray> after;
+    QStringList folder;
+    QStringList shown;
+    int steps = 0;
+};
+
+// The writer's files as whoever opens them next finds them: a reader of an archive first puts back
+// what an interrupted write left (the record size plays no part in that).
+QMap<QString, QByteArray> filesOf(const TestFixture& fx, const Writer& w)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString& name : w.files) {
+        if (name.endsWith(QLatin1String(".pro")) || name.endsWith(QLatin1String(".bib")))
+            RecordFile(fx.file(name), 1).count();
+        files.insert(name, fx.readFile(name));
+    }
+    return files;
 }
 
 } // namespace
@@ -215,10 +271,9 @@ private slots:
         for (int w = 0; w < all.size(); ++w) {
             for (const auto& [name, fault] : faults) {
                 const QByteArray writer(all.at(w).name);
-                // Replacing bytes in place needs no room on the disk; a duplicate writes nothing
-                // and only needs the archive to be writable.
-                const bool stored = (writer == "stored card" && fault == Disk::Fault::Full)
-                    || (writer == "duplicate" && fault != Disk::Fault::ReadOnly);
+                // Every archive write needs room for its journal; a duplicate writes nothing and only
+                // needs the archive to be writable.
+                const bool stored = writer == "duplicate" && fault != Disk::Fault::ReadOnly;
                 QTest::addRow("%s, %s", writer.constData(), name) << w << int(fault) << stored;
             }
         }
@@ -257,6 +312,63 @@ private slots:
         }
     }
 
+    // Each step of each write fails, once or for good (a pulled stick): the message says stored
+    // exactly when the files, as whoever opens them next finds them, hold the new bytes.
+    void everyWriterThroughEveryStepFault_data()
+    {
+        QTest::addColumn<int>("writer");
+        QTest::addColumn<bool>("forGood");
+        const QList<Writer> all = writers();
+        for (int w = 0; w < all.size(); ++w) {
+            QTest::addRow("%s, once", all.at(w).name) << w << false;
+            QTest::addRow("%s, for good", all.at(w).name) << w << true;
+        }
+    }
+
+    void everyWriterThroughEveryStepFault()
+    {
+        QFETCH(int, writer);
+        QFETCH(bool, forGood);
+        const Writer w = writers().at(writer);
+        const auto run = [&](const TestFixture& fx, int step) {
+            std::shared_ptr<QWidget> screen;
+            const auto act = w.prepare(screen);
+            Files files;
+            files.before = filesOf(fx, w);
+            files.folder = QDir(fx.folder()).entryList(QDir::Files);
+            MessageBox::clearShown();
+            if (step > 0)
+                Disk::failStep(step, forGood ? Disk::Failing::ForGood : Disk::Failing::Once);
+            else
+                Disk::clearFaults();
+            act();
+            files.steps = Disk::stepsTaken();
+            Disk::clearFaults();
+            files.shown = TestFixture::messages();
+            files.after = filesOf(fx, w);
+            return files;
+        };
+        Files sound;
+        {
+            TestFixture fx;
+            sound = run(fx, 0);
+        }
+        // A writer that asks first asks every time; then one message says how it went.
+        const QStringList asked = w.asked.isEmpty() ? QStringList() : QStringList({w.asked});
+        QCOMPARE(sound.shown, asked + QStringList({w.success}));
+        QVERIFY(sound.steps > 0);
+        for (int step = 1; step <= sound.steps; ++step) {
+            TestFixture fx;
+            const Files struck = run(fx, step);
+            const QByteArray at = QByteArray("at step ") + QByteArray::number(step);
+            QVERIFY2(struck.shown.size() == asked.size() + 1 && struck.shown.mid(0, asked.size()) == asked, at);
+            const bool stored = struck.shown.last() == w.success;
+            QVERIFY2(stored || struck.shown.last() == w.failure, at);
+            QVERIFY2(struck.after == (stored ? sound.after : struck.before), at);
+            QVERIFY2(QDir(fx.folder()).entryList(QDir::Files) == struck.folder, at);
+        }
+    }
+
     // The member photo is written after the record: its failure leaves the old photo file as it
     // was and the silhouette on display, while the record is stored and said to be.
     void memberPhotoThroughEveryFault_data()
@@ -291,8 +403,9 @@ private slots:
         auto* name = screen.findChild<QLineEdit*>("txtTesserato");
         name->setText(QStringLiteral("Rossi Maria"));
 
-        // The first write, sync and close are the record's; the second are the photo's.
-        Disk::inject(Disk::Fault(fault), 2);
+        // The first two writes, syncs and closes are the record's journal's and the record's; the
+        // third are the photo's.
+        Disk::inject(Disk::Fault(fault), 3);
         screen.cmdSalva->click();
         Disk::clearFaults();
         QCOMPARE(TestFixture::messages(), QStringList({kSaved}));

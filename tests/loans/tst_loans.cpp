@@ -9,6 +9,7 @@
 #include "ReturnConfirm.h"
 #include "SearchWindow.h"
 #include "ShortString.h"
+#include "LoanDeskDrivers.h"
 #include "TestFixture.h"
 #include "TfrmCalendario.h"
 #include "TfrmPrestiti.h"
@@ -35,132 +36,9 @@ const QString kRemoved = QStringLiteral(
     "Il prestito selezionato \u00E8 stato rimosso dall'elenco.\n\r\n\rE' ora possibile registrare una nuova "
     "restituzione per lo stesso utente.");
 
-TSchedaLibro book(const QString& code, const QString& title, const QString& due = QString(),
-    const QString& cancelled = ShortString::kNo)
-{
-    TSchedaLibro b;
-    b.Codice = code;
-    b.Titolo = title;
-    b.Autore = QStringLiteral("Autore");
-    b.Scaffale = QStringLiteral("A1");
-    b.Convalida = ShortString::kYes;
-    b.Prestato = due.isEmpty() ? QStringLiteral("Libro disponibile per il prestito") : QStringLiteral("Tessera n. 9");
-    b.Scadenza = due;
-    b.Annullata = cancelled;
-    return b;
-}
-
-void fillArchives()
-{
-    TSchedaTesserato m;
-    m.Tesserato = QStringLiteral("Rossi Mario");
-    m.NumTessera = QStringLiteral("27");
-    m.Recapito = QStringLiteral("0544 123456");
-    m.Annullata = ShortString::kNo;
-    Archive<TSchedaTesserato>().append(m);
-    Archive<TSchedaLibro> books;
-    books.append(book("L1", "Il nome della rosa"));
-    books.append(book("L2", "Gia prestato", "20/06/2015"));
-    books.append(book("L3", "Annullato", QString(), ShortString::kYes));
-    TSchedaDVD d;
-    d.Codice = QStringLiteral("D1");
-    d.Titolo = QStringLiteral("Amarcord");
-    d.Regia = QStringLiteral("Fellini");
-    d.Prestato = QStringLiteral("DVD disponibile per il prestito");
-    d.Annullata = ShortString::kNo;
-    Archive<TSchedaDVD>().append(d);
-}
-
-// The member search answers with its first hit, as a double-click would.
-void chooseFirstMember()
-{
-    Modal::setDriver("frmTrovaAnagrafica", [](QDialog& d) {
-        auto& window = static_cast<SearchWindow&>(d);
-        window.btnCerca->click();
-        window.lstRecords->selectIndex(0);
-        emit window.lstRecords->listDoubleClicked();
-    });
-}
-
-// The calendar answers with a day.
-void pickDay(const QDate& day)
-{
-    Modal::setDriver("frmCalendario", [day](QDialog& d) {
-        auto& calendar = static_cast<TfrmCalendario&>(d);
-        calendar.calAppuntamenti->setSelectedDate(day);
-        calendar.btnImportaData->click();
-    });
-}
-
-// A picker answers with the first available item; what it listed is kept.
-void pickFirstItem(const QString& picker, QStringList* listed = nullptr, const std::function<void()>& before = {})
-{
-    Modal::setDriver(picker, [=](QDialog& d) {
-        auto& window = static_cast<SearchWindow&>(d);
-        window.btnCerca->click();
-        if (listed)
-            *listed = QStringList(window.lstRecords->lines()) << window.lblTrovate->text() << window.lblMemory->text();
-        if (before)
-            before();
-        window.lstRecords->selectIndex(0);
-        emit window.lstRecords->listDoubleClicked();
-    });
-}
-
-std::unique_ptr<TfrmPrestiti> openLendingCard()
-{
-    auto screen = std::make_unique<TfrmPrestiti>();
-    screen->show();
-    chooseFirstMember();
-    screen->btnImporta->click();
-    screen->btnVisualizza->click();
-    return screen;
-}
-
 QByteArray registerBytes(const TestFixture& fx, int year)
 {
     return fx.readFile(QStringLiteral("%1.bib").arg(year));
-}
-
-// An open loan of member 27, made on 01/06/2015.
-TSchedaPrestito openLoan(const QString& tipo, const QString& code, const QString& title, const QString& due)
-{
-    TSchedaPrestito loan;
-    loan.Tesserato = QStringLiteral("Rossi Mario");
-    loan.NumTessera = QStringLiteral("27");
-    loan.Tipo = tipo;
-    loan.Codice = code;
-    loan.Titolo = title;
-    loan.Data = QStringLiteral("01/06/2015");
-    loan.DataSca = due;
-    return loan;
-}
-
-// Two open loans of member 27 in the register of 2015: L2 (record 1) and D1 (record 2).
-void twoOpenLoans(const TestFixture& fx)
-{
-    TSchedaLibro lent = book("L2", "Gia prestato", "20/06/2015");
-    lent.Prestato = QStringLiteral("Tessera n. 27");
-    Archive<TSchedaLibro>().write(2, lent);
-    TSchedaDVD dvd = *Archive<TSchedaDVD>().read(1);
-    dvd.Prestato = QStringLiteral("Tessera n. 27");
-    dvd.Scadenza = QStringLiteral("25/06/2015");
-    Archive<TSchedaDVD>().write(1, dvd);
-    Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
-    loans.append(openLoan("Libro", "L2", "Gia prestato", "20/06/2015"));
-    loans.append(openLoan("DVD", "D1", "Amarcord", "25/06/2015"));
-}
-
-std::unique_ptr<TfrmRestituzioni> openReturnsCard()
-{
-    auto screen = std::make_unique<TfrmRestituzioni>();
-    screen->show();
-    if (!QTest::qWaitForWindowActive(screen.get()))
-        qWarning("the returns screen did not become active");
-    chooseFirstMember();
-    screen->btnImporta->click();
-    screen->btnVisualizza->click();
-    return screen;
 }
 
 } // namespace
@@ -343,8 +221,8 @@ private slots:
         screen->btnDataSca->click();
         const QByteArray books = fx->readFile("Libri.pro");
         pickFirstItem("frmTrovaPrestitiLibri");
-        // The first write marks the book; the second is the register's.
-        Disk::inject(Disk::Fault::Half, 2);
+        // The journals take the first two writes, the book the third; the fourth is the register's.
+        Disk::inject(Disk::Fault::Half, 4);
         screen->btnImportaLibro->click();
         Disk::clearFaults();
         QCOMPARE(TestFixture::messages(), QStringList({kAccess}));
@@ -435,7 +313,7 @@ private slots:
     // The loan on display is the line chosen, however it was chosen: arrows move it along.
     void returnFieldsFollowTheChosenLine()
     {
-        twoOpenLoans(*fx);
+        twoOpenLoans();
         auto screen = openReturnsCard();
         QCOMPARE(screen->lstRecords->count(), 2);
         QCOMPARE(screen->titCodice->text(), QString());
@@ -467,7 +345,7 @@ private slots:
     // cancelled members, marked as such; the lending screen does not.
     void aCancelledMemberCanStillReturn()
     {
-        twoOpenLoans(*fx);
+        twoOpenLoans();
         TSchedaTesserato member = *Archive<TSchedaTesserato>().read(1);
         member.Annullata = ShortString::kYes;
         Archive<TSchedaTesserato>().write(1, member);
@@ -509,7 +387,7 @@ private slots:
     // A catalogue that cannot be read is an access error: no confirmation, nothing written.
     void aReturnWithAnUnreadableCatalogueWritesNothing()
     {
-        twoOpenLoans(*fx);
+        twoOpenLoans();
         auto screen = openReturnsCard();
         screen->lstRecords->selectIndex(0);
         const QByteArray before = registerBytes(*fx, 2015);
@@ -567,7 +445,8 @@ private slots:
         screen.lstRecords->selectIndex(0);
         emit screen.lstRecords->clicked(screen.lstRecords->model()->index(0, 0));
         Modal::setDriver("frmRendiLibro", [](QDialog& d) { static_cast<ReturnConfirm&>(d).btnConferma->click(); });
-        Disk::inject(Disk::Fault::Error, 2);
+        // The journals take the first two writes, the book the third; the fourth is the register's.
+        Disk::inject(Disk::Fault::Error, 4);
         screen.btnRimuovi->click();
         Disk::clearFaults();
         QCOMPARE(TestFixture::messages(), QStringList({kAccess}));

@@ -1,3 +1,4 @@
+#include "ArchiveLock.h"
 #include "Disk.h"
 #include "RecordFile.h"
 #include "TestFixture.h"
@@ -7,8 +8,11 @@
 #include <QLockFile>
 #include <QProcess>
 #include <QSet>
+#include <QSysInfo>
 #include <QtTest>
+#include <atomic>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -18,6 +22,15 @@ TSchedaPrestito loan(int i)
     p.Tesserato = QStringLiteral("Socio %1").arg(i);
     p.NumTessera = QString::number(i);
     return p;
+}
+
+// The bytes of loans 1 ... total.
+QByteArray loanBytes(int total)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= total; ++i)
+        bytes += encodeRecord(loan(i));
+    return bytes;
 }
 
 } // namespace
@@ -73,11 +86,8 @@ private slots:
     {
         TestFixture fx;
         // More records than one read block holds.
-        QByteArray bytes;
         const int total = 5000;
-        for (int i = 1; i <= total; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes + QByteArray(10, 'x'));
+        fx.writeFile("2015.bib", loanBytes(total) + QByteArray(10, 'x'));
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         int expected = 0;
         bool inOrder = true;
@@ -115,11 +125,8 @@ private slots:
         QFETCH(int, total);
         QFETCH(bool, split);
         TestFixture fx;
-        QByteArray bytes;
-        for (int i = 1; i <= total; ++i)
-            bytes += encodeRecord(loan(i));
         // A partial record at the end is not visited.
-        fx.writeFile("2015.bib", bytes + QByteArray(10, 'x'));
+        fx.writeFile("2015.bib", loanBytes(total) + QByteArray(10, 'x'));
         // Each half writes only its own list, so the two threads share nothing.
         std::vector<qint64> seen[2];
         bool rightBytes[2] = {true, true};
@@ -138,14 +145,73 @@ private slots:
             QCOMPARE(qint64(seen[0].size()), qint64(total / 2));
     }
 
+    // A visit that throws (out of memory while adding a line) in either half stops both halves;
+    // the exception comes back on the caller's thread only once the other half has let go of the
+    // scan's state. The half that does not throw is held at its first record from just before the
+    // other throws until a while after, so that it is still reading when it is told to stop.
+    void aThrowInEitherHalfStopsBothAndComesBack_data()
+    {
+        QTest::addColumn<int>("thrower");
+        QTest::newRow("first half throws") << 0;
+        QTest::newRow("second half throws") << 1;
+    }
+
+    void aThrowInEitherHalfStopsBothAndComesBack()
+    {
+        QFETCH(int, thrower);
+        TestFixture fx;
+        const int total = 20000;
+        fx.writeFile("2015.bib", loanBytes(total));
+        const RecordFile file(fx.file("2015.bib"), 272);
+        std::atomic<bool> threw {false};
+        std::atomic<bool> holding {false};
+        std::atomic<int> visited[2] = {0, 0};
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, file.scanInHalves([&](int half, qint64, const char*) {
+            if (++visited[half] > 1)
+                return;
+            if (half == thrower) {
+                while (!holding)
+                    std::this_thread::yield();
+                threw = true;
+                throw std::bad_alloc();
+            }
+            holding = true;
+            while (!threw)
+                std::this_thread::yield();
+            QThread::msleep(200);
+            holding = false;
+        }));
+        QVERIFY2(!holding, "the exception came back while the other half was still visiting");
+        QCOMPARE(visited[thrower].load(), 1);
+        QVERIFY(visited[1 - thrower] < total / 2);
+        // The archive is free for the next scan.
+        std::atomic<int> again {0};
+        QVERIFY(file.scanInHalves([&](int, qint64, const char*) { ++again; }));
+        QCOMPARE(again.load(), total);
+    }
+
+    // A visit that throws in a scan that reads ahead on a second thread: the reading thread stops
+    // and the exception comes back.
+    void aThrowInAScanComesBack()
+    {
+        TestFixture fx;
+        fx.writeFile("2015.bib", loanBytes(20000));
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, loans.scan([](qint64 n, const TSchedaPrestito&) {
+            if (n == 5000)
+                throw std::bad_alloc();
+            return true;
+        }));
+        qint64 last = 0;
+        QVERIFY(loans.scan([&](qint64 n, const TSchedaPrestito&) { return (last = n) > 0; }));
+        QCOMPARE(last, 20000);
+    }
+
     void fileCutShortDuringAScanInHalvesIsAnError()
     {
         TestFixture fx;
         // Each half holds several blocks: the first half's next block is read after the cut.
-        QByteArray bytes;
-        for (int i = 1; i <= 20000; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(20000));
         QVERIFY(!RecordFile(fx.file("2015.bib"), 272).scanInHalves([&](int half, qint64 n, const char*) {
             if (half == 0 && n == 10)
                 QFile::resize(fx.file("2015.bib"), 272 * 100);
@@ -156,10 +222,7 @@ private slots:
     {
         TestFixture fx;
         // Several blocks, so that the blocks after the first two are read after the cut.
-        QByteArray bytes;
-        for (int i = 1; i <= 20000; ++i)
-            bytes += encodeRecord(loan(i));
-        fx.writeFile("2015.bib", bytes);
+        fx.writeFile("2015.bib", loanBytes(20000));
         Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
         qint64 last = 0;
         QVERIFY(!loans.scan([&](qint64 n, const TSchedaPrestito&) {
@@ -192,7 +255,7 @@ private slots:
         const int each = 1000;
         QProcess first, second;
         for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")})
-            process->start(QStringLiteral(APPEND_WORKER), {path, tag, QString::number(each)});
+            process->start(QStringLiteral(STORAGE_WORKER), {"append", path, tag, QString::number(each)});
         QSet<qint64> reported;
         QHash<QString, qint64> numberOf;
         for (auto [process, tag] : {std::pair(&first, "A"), std::pair(&second, "B")}) {
@@ -227,14 +290,14 @@ private slots:
         const int lots = 20;
         const int perLot = 300;
         QProcess other;
-        other.start(QStringLiteral(APPEND_WORKER), {path, QStringLiteral("A"), QString::number(single)});
+        other.start(QStringLiteral(STORAGE_WORKER), {"append", path, QStringLiteral("A"), QString::number(single)});
         // The lots start once the other copy is appending.
         QTRY_VERIFY_WITH_TIMEOUT(QFile(path).size() >= 272 * 10, 30000);
         const RecordFile file(path, 272);
         QList<qint64> firsts;
         for (int lot = 0; lot < lots; ++lot) {
             int handed = 0;
-            const auto first = file.appendAll([&]() -> std::optional<QByteArray> {
+            const auto first = file.appendAll([] { return true; }, [&]() -> std::optional<QByteArray> {
                 QByteArray block;
                 for (int i = 0; i < 100 && handed < perLot; ++i, ++handed) {
                     TSchedaPrestito p = loan(handed + 1);
@@ -266,17 +329,78 @@ private slots:
         QVERIFY(numbers.at(single - 1).toLongLong() > firsts.first());
     }
 
-    void lockLeftByAStoppedProgramIsTakenOver()
+    // A lock of this computer whose program has ended goes at once, whatever its date.
+    void lockLeftByAnEndedProgramIsTakenOver()
     {
         TestFixture fx;
+        QProcess ended;
+        ended.start(QStringLiteral(STORAGE_WORKER), {});
+        QVERIFY(ended.waitForStarted());
+        const qint64 pid = ended.processId();
+        QVERIFY(ended.waitForFinished());
         const QString lock = fx.file("Libri.pro.lock");
-        fx.writeFile("Libri.pro.lock", "4242\nLettoria\naltro-computer\n");
+        fx.writeFile("Libri.pro.lock",
+            QByteArray::number(pid) + "\nstorage_worker\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         QFile file(lock);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        QVERIFY(file.setFileTime(ahead, QFileDevice::FileModificationTime));
         file.close();
         QCOMPARE(Archive<TSchedaLibro>().append(TSchedaLibro()), std::optional<qint64>(1));
         QVERIFY(!QFile::exists(lock));
+    }
+
+    // Two computers whose clocks are an hour apart: the lock of a write still running elsewhere is
+    // waited for, never taken for its date. The other copy writes its record while it holds the lock.
+    void aLiveLockIsNeverTakenForItsDate_data()
+    {
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("computer");
+        QTest::newRow("this computer, an hour ahead") << 3600 << "-";
+        QTest::newRow("this computer, an hour behind") << -3600 << "-";
+        QTest::newRow("another computer, an hour ahead") << 3600 << "altro-computer";
+        QTest::newRow("another computer, an hour behind") << -3600 << "altro-computer";
+    }
+
+    void aLiveLockIsNeverTakenForItsDate()
+    {
+        QFETCH(int, seconds);
+        QFETCH(QString, computer);
+        TestFixture fx;
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        QProcess other;
+        other.start(QStringLiteral(STORAGE_WORKER),
+            {"hold", loans.file().path(), QString::number(seconds), computer, "700"});
+        QVERIFY(other.waitForReadyRead(20000));
+        QCOMPARE(other.readLine(), QByteArray("held\n"));
+        QCOMPARE(loans.append(loan(1)), std::optional<qint64>(2));
+        QVERIFY(other.waitForFinished());
+        QCOMPARE(other.exitCode(), 0);
+        QCOMPARE(loans.read(1)->Tesserato, QStringLiteral("altro"));
+        QCOMPARE(loans.read(2)->NumTessera, QStringLiteral("1"));
+    }
+
+    // Another computer's lock is taken over only once this computer has seen it unchanged for the
+    // take-over time of its own clock; a lock that changes meanwhile is watched anew.
+    void anAbandonedLockIsTakenOverOnlyOnceSeenUnchanged()
+    {
+        TestFixture fx;
+        ArchiveLock::setPatience(100, 800);
+        Archive<TSchedaPrestito> loans(fx.file("2015.bib"));
+        const auto leave = [&](const QByteArray& pid) {
+            fx.writeFile("2015.bib.lock", pid + "\nLettoria\naltro-computer\n");
+        };
+        leave("4242");
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(500);
+        leave("4343");
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(500);
+        QVERIFY(!loans.append(loan(1)));
+        QTest::qWait(400);
+        QCOMPARE(loans.append(loan(1)), std::optional<qint64>(1));
+        QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+        ArchiveLock::setPatience(-1, -1);
     }
 
     void lockHeldElsewhereDelaysTheAppend()
@@ -322,24 +446,31 @@ private slots:
         QVERIFY(!books.file().scanInHalves([](int, qint64, const char*) {}));
     }
 
+    // Each fault strikes the journal's step (1) or the archive's (2). A full disk has no room for
+    // the journal; once the journal is written, it still takes bytes that replace bytes already
+    // there.
     void failedWritesLeaveTheFileAsItWas_data()
     {
         QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("nth");
         QTest::addColumn<bool>("append");
         QTest::addColumn<bool>("stored");
         const std::pair<const char*, Disk::Fault> faults[] = {{"error", Disk::Fault::Error},
             {"half", Disk::Fault::Half}, {"full", Disk::Fault::Full}, {"sync", Disk::Fault::Sync},
             {"close", Disk::Fault::Close}, {"read-only", Disk::Fault::ReadOnly}};
         for (const auto& [name, fault] : faults) {
-            QTest::addRow("append, %s", name) << int(fault) << true << false;
-            // A full disk has room for bytes that replace bytes already there.
-            QTest::addRow("overwrite, %s", name) << int(fault) << false << (fault == Disk::Fault::Full);
+            for (const int nth : {1, 2}) {
+                QTest::addRow("append, %s %d", name, nth) << int(fault) << nth << true << false;
+                QTest::addRow("overwrite, %s %d", name, nth)
+                    << int(fault) << nth << false << (fault == Disk::Fault::Full && nth == 2);
+            }
         }
     }
 
     void failedWritesLeaveTheFileAsItWas()
     {
         QFETCH(int, fault);
+        QFETCH(int, nth);
         QFETCH(bool, append);
         QFETCH(bool, stored);
         TestFixture fx;
@@ -349,13 +480,13 @@ private slots:
         fx.writeFile("2015.bib", fx.readFile("2015.bib") + QByteArray(40, 'x'));
         const QByteArray before = fx.readFile("2015.bib");
 
-        Disk::inject(Disk::Fault(fault));
+        Disk::inject(Disk::Fault(fault), nth);
         const bool done = append ? loans.append(loan(3)).has_value() : loans.write(1, loan(3));
         Disk::clearFaults();
         QCOMPARE(done, stored);
         if (!stored)
             QCOMPARE(fx.readFile("2015.bib"), before);
-        QVERIFY(!QFile::exists(fx.file("2015.bib.lock")));
+        QCOMPARE(QDir(fx.folder()).entryList(QDir::Files), QStringList({"2015.bib"}));
     }
 
     // Many records in one operation: all of them at the end, over a partial record, or, whatever
@@ -376,6 +507,7 @@ private slots:
                 QTest::addRow("%s at the third block", name) << int(fault) << 3 << -1 << false;
         }
         QTest::newRow("given up at the third block") << -1 << 0 << 2 << false;
+        QTest::newRow("given up before the first block") << -1 << 0 << -2 << false;
         QTest::newRow("a block of a record and a half") << -1 << 0 << 10 << false;
     }
 
@@ -394,7 +526,7 @@ private slots:
         int block = 0;
         if (fault >= 0)
             Disk::inject(Disk::Fault(fault), nth);
-        const auto first = loans.file().appendAll([&]() -> std::optional<QByteArray> {
+        const auto first = loans.file().appendAll([&] { return giveUpAt != -2; }, [&]() -> std::optional<QByteArray> {
             if (block == giveUpAt)
                 return std::nullopt;
             if (block == 4)
